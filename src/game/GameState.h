@@ -1,0 +1,47 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+// The state that every screen of the game shares. One game per run: it is never reset.
+namespace Velmoor2 {
+
+using Integer = std::int16_t;
+
+constexpr Integer True = -1;
+constexpr Integer False = 0;
+
+// What the player is doing; the clock and the place buttons read it.
+enum Phase : Integer {
+    NoGameYet = 0,
+    Walking = 1,
+    Conversation = 2,
+    FreeAtPlace = 3,
+    PhoneCall = 4,
+    ClosingTimePhase = 5,
+};
+
+inline std::string CrLf;
+inline Integer ClickFlag = False;
+inline Integer GameMinute = 0;
+inline std::array<Integer, 7> Love{};
+inline std::array<Integer, 7> MetFlag{};
+inline Integer TargetGirl = 0;
+inline std::string PlayerNamae;
+inline std::string PlayerMyouji;
+inline std::array<Integer, 6> ReplyCodes{};
+inline std::string TalkKey;
+inline Integer ArrivalMinute = 0;
+inline Integer Destination = 0;
+inline Integer CallCount = 0;
+inline Integer EndingGirl = 0;
+inline std::string SceneMidi;
+inline Integer SerifTop = 0;
+inline Integer GamePhase = NoGameYet;
+inline Integer CurrentPlace = 0;
+
+// The clock text for a game minute: "4:30 PM" to "4:59 PM", then "5:00 PM".
+std::string ClockText(int gameMinute);
+
+}  // namespace Velmoor2
