@@ -18,7 +18,7 @@ enum Phase : Integer {
     Walking = 1,
     Conversation = 2,
     FreeAtPlace = 3,
-    PhoneCall = 4,
+    OnThePhone = 4,
     ClosingTimePhase = 5,
 };
 

@@ -1,0 +1,45 @@
+#include "endings/ClearRecord.h"
+
+#include "game/Utf8.h"
+
+namespace Velmoor2 {
+namespace {
+
+int DigitValue(char32_t c)
+{
+    return c >= U'0' && c <= U'9' ? static_cast<int>(c - U'0') : 0;
+}
+
+char32_t HexDigit(int value)
+{
+    return static_cast<char32_t>(value < 10 ? U'0' + value : U'A' + value - 10);
+}
+
+}  // namespace
+
+std::string UpdatedClearRecord(std::string_view record, int girl, int outcome)
+{
+    std::u32string characters = ToCharacters(record);
+    const char32_t marker = ClearMarkers[girl - 1];
+    const size_t at = characters.find(marker);
+    if (at == std::u32string::npos) {
+        characters.push_back(marker);
+        characters.push_back(HexDigit(outcome));
+    } else if (at + 1 == characters.size()) {
+        characters.push_back(HexDigit(outcome));
+    } else {
+        characters[at + 1] = HexDigit(DigitValue(characters[at + 1]) | outcome);
+    }
+    return FromCharacters(characters);
+}
+
+int RecordedOutcome(std::string_view record, int girl)
+{
+    const std::u32string characters = ToCharacters(record);
+    const size_t at = characters.find(ClearMarkers[girl - 1]);
+    if (at == std::u32string::npos || at + 1 >= characters.size())
+        return 0;
+    return DigitValue(characters[at + 1]);
+}
+
+}  // namespace Velmoor2

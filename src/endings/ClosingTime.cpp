@@ -1,0 +1,45 @@
+#include "endings/ClosingTime.h"
+
+#include "endings/ClosingDecision.h"
+#include "endings/ConfessionScene.h"
+#include "endings/EndingTexts.h"
+#include "endings/Epilogue.h"
+#include "game/GameState.h"
+#include "game/Movement.h"
+#include "game/Scenes.h"
+#include "game/VelMain.h"
+#include "media/CV_Midi.h"
+
+namespace Velmoor2 {
+namespace {
+
+void GateLine(std::string_view text, std::string_view speaker)
+{
+    ShowScene("C280C", text, speaker);
+    WaitClick();
+}
+
+}  // namespace
+
+void ClosingTime()
+{
+    VelMain& main = TheMainScreen.Get();
+    main.Timer1.SetInterval(0);
+    main.Timer1.SetEnabled(false);
+    GamePhase = ClosingTimePhase;
+    UpdatePlaceButtons();
+    CV_Midi::LoopMidi = "M292C.mid";
+    CV_Midi::MidiPlay(CV_Midi::LoopMidi);
+    main.lblClock.SetCaption("");
+
+    GateLine(GateNarration(1), "");
+    const ClosingDecision decision = DecideEndingGirl();
+    EndingGirl = decision.girl;
+    GateLine(GateNarration(2), "");
+    GateLine(decision.callText, "女の子の声");
+
+    PlayConfession(EndingGirl);
+    PlayEpilogue();
+}
+
+}  // namespace Velmoor2

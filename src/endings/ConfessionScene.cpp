@@ -1,0 +1,16 @@
+#include "endings/ConfessionScene.h"
+
+#include "endings/EndingTexts.h"
+#include "endings/ScriptPlayer.h"
+#include "game/GameState.h"
+
+namespace Velmoor2 {
+
+void PlayConfession(int girl)
+{
+    PlayLinesWithClicks(ConfessionOpening(girl));
+    if (girl >= 1 && girl <= 6)
+        PlayLinesWithClicks(ConfessionBranch(girl, TargetGirl == girl));
+}
+
+}  // namespace Velmoor2

@@ -1,0 +1,24 @@
+#pragma once
+// The endings' words, read from the story texts built into the game (content/story/endings).
+#include "game/StoryScript.h"
+
+#include <string>
+#include <vector>
+
+namespace Velmoor2 {
+
+std::string GateNarration(int line);  // 1: the gate has closed; 2: somebody calls from behind
+const std::vector<SceneLine>& ConfessionOpening(int girl);  // the whole scene for heroines 7 and 8
+const std::vector<SceneLine>& ConfessionBranch(int girl, bool mutualLove);
+std::string EpilogueOpening();
+const std::vector<SceneLine>& EpilogueLines(int girl);
+
+struct StaffPage {
+    std::string title;
+    std::string names;  // lines joined by CR LF
+    std::string pictureCode;
+};
+// The credit page that the staff roll turns to at this tick; none at the ticks in between.
+const StaffPage* StaffPageAtTick(int tick);
+
+}  // namespace Velmoor2

@@ -1,0 +1,11 @@
+#pragma once
+// Plays story lines on the main screen, each followed by the player's click.
+#include "game/StoryScript.h"
+
+#include <vector>
+
+namespace Velmoor2 {
+
+void PlayLinesWithClicks(const std::vector<SceneLine>& lines);
+
+}  // namespace Velmoor2

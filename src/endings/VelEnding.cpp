@@ -1,0 +1,74 @@
+#include "endings/VelEnding.h"
+
+#include "endings/EndingTexts.h"
+#include "game/VelMain.h"
+#include "media/CV_Midi.h"
+#include "platform/Application.h"
+#include "startup/CenterForm.h"
+
+namespace Velmoor2 {
+
+VelEnding::VelEnding()
+{
+    Form.SetBackColour(0x00000000);
+    for (Platform::Label* label : {&Label1, &Label2}) {
+        label->SetForeColour(0x00FFFFFF);
+        label->SetFont("ＭＳ Ｐゴシック", 9.75);
+    }
+    Timer1.OnTick([this] { Timer1_Timer(); });
+    Label2.OnDoubleClick([this] { Label2_DblClick(); });
+    Form.OnCloseRequest([] {});  // no close box: the roll ends by itself
+}
+
+void VelEnding::Form_Load()
+{
+    TheMainScreen.Unload();
+    CenterForm(Form);
+    TickCount = 0;
+    CV_Midi::MidiPlay("M293C.mid");
+    Label2.SetCaption("'Velmoor Episode2' staff");
+}
+
+void VelEnding::HideForUnload()
+{
+    Timer1.SetEnabled(false);
+    Form.Hide();
+}
+
+void VelEnding::ShowPage(const std::string& title, const std::string& names, const std::string& pictureCode)
+{
+    Label1.SetCaption(title);
+    Label2.SetCaption(names);
+    // A credit picture that is missing leaves the page without a picture; the roll goes on.
+    if (!Image1.LoadPicture(pictureCode + ".VEL"))
+        Image1.ClearPicture();
+}
+
+void VelEnding::Timer1_Timer()
+{
+    TickCount = static_cast<Integer>(TickCount + 1);
+    if (TickCount == 23) {
+        CV_Midi::MidiClose();
+        TheStaffRoll.Unload();
+        return;
+    }
+    if (TickCount == 21) {
+        const char digit = static_cast<char>('0' + EndingGirl);
+        ShowPage("", "また　遊んでね。", std::string("C28") + digit + "C");
+        return;
+    }
+    if (const StaffPage* page = StaffPageAtTick(TickCount))
+        ShowPage(page->title, page->names, page->pictureCode);
+}
+
+void VelEnding::Label2_DblClick()
+{
+    const bool replayOfFallback = Love[1] == -100;
+    const bool replayOfClassmate = EndingGirl >= 1 && EndingGirl <= 6 && Love[EndingGirl] == 100;
+    if (replayOfFallback || replayOfClassmate) {
+        CV_Midi::MidiClose();
+        Platform::EndProgram();
+    }
+}
+
+}  // namespace Velmoor2

@@ -1,0 +1,40 @@
+#include "game/Movement.h"
+
+#include "game/GameState.h"
+#include "game/PlaceButtonRule.h"
+#include "game/Places.h"
+#include "game/Scenes.h"
+#include "game/VelMain.h"
+
+namespace Velmoor2 {
+
+void UpdatePlaceButtons()
+{
+    const auto states = PlaceButtonStates(GamePhase, CurrentPlace);
+    if (!states)
+        return;
+    VelMain& main = TheMainScreen.Get();
+    for (int i = 0; i < PlaceCount; ++i)
+        main.Command1[i]->SetEnabled((*states)[i]);
+}
+
+std::string WalkStartText(std::string_view buttonCaption, int walkMinutes, int arrivalMinute)
+{
+    std::string text(buttonCaption);
+    if (arrivalMinute < 28)
+        return text + "に向かって歩きだした。あそこまでは" + std::to_string(walkMinutes) + "分くらいかかる。";
+    return text + "に向かって歩きだしたけど、はたして閉門時刻に間に合うだろうか。";
+}
+
+void StartWalk(int destination, std::string_view buttonCaption)
+{
+    Destination = static_cast<Integer>(destination);
+    GamePhase = Walking;
+    UpdatePlaceButtons();
+    const int minutes = WalkingMinutes(CurrentPlace, Destination);
+    ArrivalMinute = static_cast<Integer>(GameMinute + minutes);
+    TheMainScreen.Get().Form.SetCaption("【移動中】 -Velmoor Episode2-");
+    ShowScene("C200B", WalkStartText(buttonCaption, minutes, ArrivalMinute), "");
+}
+
+}  // namespace Velmoor2

@@ -1,0 +1,34 @@
+#include "game/QuitDialog.h"
+
+#include "game/GameState.h"
+#include "media/CV_Midi.h"
+#include "persist/SaveForLater.h"
+#include "platform/Application.h"
+#include "platform/MessageBox.h"
+
+namespace Velmoor2 {
+
+bool AskToQuit()
+{
+    if (GamePhase == ClosingTimePhase || TargetGirl == 0) {
+        Platform::ShowMessageBox("ここではゲームの中断はできません", Platform::MbOkExclamation, "Velmoor");
+        return true;
+    }
+    const std::string question = "Velmoor を終了します。" + CrLf + "次回、続きを遊ぶために、データをセーブしますか？"
+        + CrLf + "（セーブしないと次回、続きができません）";
+    switch (Platform::ShowMessageBox(question, Platform::MbYesNoCancelExclamation, "Velmoor Episode2")) {
+    case Platform::AnswerYes:
+        // A save that failed has told the player why; the game stays open so nothing is lost.
+        if (!SaveForLater())
+            return true;
+        CV_Midi::MidiClose();
+        Platform::EndProgram();
+    case Platform::AnswerNo:
+        CV_Midi::MidiClose();
+        Platform::EndProgram();
+    default:
+        return true;
+    }
+}
+
+}  // namespace Velmoor2

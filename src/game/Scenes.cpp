@@ -1,0 +1,82 @@
+#include "game/Scenes.h"
+
+#include "game/GameState.h"
+#include "game/Movement.h"
+#include "game/SceneTexts.h"
+#include "game/VelMain.h"
+#include "media/CV_Midi.h"
+#include "platform/Application.h"
+
+#include <filesystem>
+
+namespace Velmoor2 {
+
+std::string EmptyPlaceCode(int place)
+{
+    return "C2" + std::to_string(place) + "0C";
+}
+
+std::string SceneMusicFor(std::string_view code)
+{
+    if (code.size() < 4)
+        return "";
+    const char heroine = code[3];
+    if (heroine == '0')
+        return "M294C.mid";
+    if (heroine >= '1' && heroine <= '6')
+        return std::string("M2") + heroine + "0C.mid";
+    return "";
+}
+
+std::string PictureFileFor(std::string_view code)
+{
+    std::string vel = std::string(code) + ".VEL";
+    std::error_code error;
+    if (std::filesystem::exists(vel, error))
+        return vel;
+    return std::string(code) + ".BMP";
+}
+
+void ShowScene(std::string_view code, std::string_view text, std::string_view speaker)
+{
+    VelMain& main = TheMainScreen.Get();
+    main.Label2.SetCaption(std::string(speaker));
+    main.Label1.SetCaption(std::string(text));
+    if (code.empty())
+        return;
+    // A picture that cannot be read at all leaves an empty picture box rather than the last one.
+    if (!main.Image1.LoadPicture(PictureFileFor(code)))
+        main.Image1.ClearPicture();
+    if (GamePhase == ClosingTimePhase) {
+        main.Form.SetCaption("-Velmoor Episode2-");
+        return;
+    }
+    const std::string previous = SceneMidi;
+    SceneMidi = SceneMusicFor(code);
+    if (SceneMidi != previous) {
+        CV_Midi::MidiPlay(SceneMidi);
+        CV_Midi::LoopMidi = SceneMidi;
+    }
+}
+
+void WaitClick()
+{
+    VelMain& main = TheMainScreen.Get();
+    main.Label3.SetCaption(std::string(ClickPrompt));
+    ClickFlag = False;
+    while (ClickFlag == False)
+        Platform::WaitForEvents();
+    // The main screen may have been unloaded by a nested handler; it is then not re-created.
+    if (TheMainScreen.IsLoaded())
+        TheMainScreen.Get().Label3.SetCaption("");
+}
+
+void NobodyHere()
+{
+    ShowScene(EmptyPlaceCode(CurrentPlace), EmptyPlaceNarration, "");
+    TalkKey.clear();
+    GamePhase = FreeAtPlace;
+    UpdatePlaceButtons();
+}
+
+}  // namespace Velmoor2

@@ -1,0 +1,22 @@
+#pragma once
+// Every line of the game goes on the main screen through ShowScene: speaker, text and, with a
+// picture code, the picture and its music. WaitClick holds a script until the player clicks.
+#include <string>
+#include <string_view>
+
+namespace Velmoor2 {
+
+void ShowScene(std::string_view code, std::string_view text, std::string_view speaker);
+void WaitClick();
+void NobodyHere();
+
+// "C2" + place digit + "0C": the place with nobody there.
+std::string EmptyPlaceCode(int place);
+
+// The scene music for a picture code: its fourth character names the heroine (0 nobody).
+std::string SceneMusicFor(std::string_view code);
+
+// The picture file of a code in the current directory: "<code>.VEL", else "<code>.BMP".
+std::string PictureFileFor(std::string_view code);
+
+}  // namespace Velmoor2

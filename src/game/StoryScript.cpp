@@ -1,0 +1,116 @@
+#include "game/StoryScript.h"
+
+#include "game/GameState.h"
+#include "game/StoryFiles.h"
+
+#include <map>
+
+namespace Velmoor2 {
+namespace {
+
+struct Section {
+    std::vector<SceneLine> scenes;
+    std::map<std::string, std::string, std::less<>> keyed;
+};
+using Sections = std::map<std::string, Section, std::less<>>;
+
+std::vector<std::string> SplitTabs(std::string_view line)
+{
+    std::vector<std::string> fields;
+    size_t start = 0;
+    while (true) {
+        size_t tab = line.find('\t', start);
+        fields.emplace_back(line.substr(start, tab == std::string_view::npos ? std::string_view::npos : tab - start));
+        if (tab == std::string_view::npos)
+            return fields;
+        start = tab + 1;
+    }
+}
+
+Sections Parse(std::string_view text)
+{
+    Sections sections;
+    Section* current = nullptr;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        std::string_view line = text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
+        start = end == std::string_view::npos ? text.size() : end + 1;
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        if (line.empty() || line.front() == '#')
+            continue;
+        if (line.starts_with("== ") && line.ends_with(" ==") && line.size() > 6) {
+            current = &sections[std::string(line.substr(3, line.size() - 6))];
+            continue;
+        }
+        if (!current)
+            continue;
+        std::vector<std::string> fields = SplitTabs(line);
+        if (fields.size() == 3)
+            current->scenes.push_back({fields[0], fields[1], fields[2]});
+        else if (fields.size() == 2)
+            current->keyed.emplace(fields[0], fields[1]);
+    }
+    return sections;
+}
+
+const Sections* FileSections(std::string_view file)
+{
+    static const std::map<std::string, Sections, std::less<>> parsed = [] {
+        std::map<std::string, Sections, std::less<>> all;
+        for (const StoryFile& story : StoryFiles())
+            all.emplace(std::string(story.name), Parse(story.text));
+        return all;
+    }();
+    auto found = parsed.find(file);
+    return found == parsed.end() ? nullptr : &found->second;
+}
+
+const Section* FindSection(std::string_view file, std::string_view section)
+{
+    const Sections* sections = FileSections(file);
+    if (!sections)
+        return nullptr;
+    auto found = sections->find(section);
+    return found == sections->end() ? nullptr : &found->second;
+}
+
+void ReplaceAll(std::string& text, std::string_view marker, const std::string& value)
+{
+    for (size_t at = text.find(marker); at != std::string::npos; at = text.find(marker, at + value.size()))
+        text.replace(at, marker.size(), value);
+}
+
+}  // namespace
+
+const std::vector<SceneLine>& ScriptSection(std::string_view file, std::string_view section)
+{
+    static const std::vector<SceneLine> none;
+    const Section* found = FindSection(file, section);
+    return found ? found->scenes : none;
+}
+
+std::string KeyedText(std::string_view file, std::string_view section, std::string_view key)
+{
+    const Section* found = FindSection(file, section);
+    if (!found)
+        return "";
+    auto line = found->keyed.find(key);
+    return line == found->keyed.end() ? "" : line->second;
+}
+
+bool HasSection(std::string_view file, std::string_view section)
+{
+    return FindSection(file, section) != nullptr;
+}
+
+std::string SpliceNames(std::string_view text)
+{
+    std::string result(text);
+    ReplaceAll(result, "{MYOUJI}", PlayerMyouji);
+    ReplaceAll(result, "{NAMAE}", PlayerNamae);
+    return result;
+}
+
+}  // namespace Velmoor2

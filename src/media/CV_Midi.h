@@ -1,0 +1,19 @@
+#pragma once
+// The game's music: one song at a time from the current directory, a watchdog that restarts the
+// looping song once it has ended, and a switch that silences music for the rest of the run.
+#include <string>
+
+namespace CV_Midi {
+
+inline std::string LoopMidi;  // the song the watchdog keeps going
+inline bool MidiOff = false;  // set on the title screen; stays set for the run
+
+void MidiPlay(const std::string& fileName);
+void MidiClose();
+bool MidiIsPlaying();
+void MidiWatchdog();
+
+// A short sound (WAV) from the current directory; it replaces the one playing.
+void PlaySound(const std::string& fileName);
+
+}  // namespace CV_Midi

@@ -1,0 +1,21 @@
+#pragma once
+// What the game keeps in the per-user settings store, under application "Corvane", section
+// "Velmoor2": the last entered names and the clear record. Keys match without regard to case,
+// so "Cstring" finds the record saved as "CString". A missing value reads as empty.
+#include <string>
+
+namespace Velmoor2 {
+
+inline constexpr const char* SettingsApplicationName = "Corvane";
+inline constexpr const char* SettingsSectionName = "Velmoor2";
+inline constexpr const char* MyoujiKey = "SavedMyouji";
+inline constexpr const char* NamaeKey = "SavedNamae";
+inline constexpr const char* ClearRecordKey = "CString";
+
+std::string GetGameSetting(const std::string& key);
+// False when the value could not be stored.
+bool SaveGameSetting(const std::string& key, const std::string& value);
+// The data room's erase: both names and the clear record go. False when they could not.
+bool EraseGameSettings();
+
+}  // namespace Velmoor2

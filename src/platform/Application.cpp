@@ -1,0 +1,90 @@
+#include "platform/Application.h"
+
+#include "platform/Sound.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QLibraryInfo>
+#include <QScreen>
+#include <QTimer>
+#include <QTranslator>
+#include <cstdio>
+#include <cstdlib>
+
+namespace Platform {
+namespace {
+
+std::function<void()> idleHook;
+
+QApplication* app()
+{
+    return static_cast<QApplication*>(QCoreApplication::instance());
+}
+
+}  // namespace
+
+void StartApplication()
+{
+    if (QCoreApplication::instance())
+        return;
+    static int argc = 1;
+    static char name[] = "velmoor2";
+    static char* argv[] = {name, nullptr};
+    QApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+    new QApplication(argc, argv);
+    QApplication::setApplicationName("velmoor2");
+    static QTranslator qtJapanese;
+    if (qtJapanese.load("qtbase_ja", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtJapanese);
+    QFont font("IPAPGothic");
+    font.setPixelSize(12);
+    QApplication::setFont(font);
+}
+
+int RunEventLoop()
+{
+    return QApplication::exec();
+}
+
+void PumpEvents()
+{
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void WaitForEvents()
+{
+    if (idleHook)
+        idleHook();
+    QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+}
+
+void EndProgram()
+{
+    StopMusic();
+    std::fflush(nullptr);
+    std::_Exit(0);
+}
+
+void SetIdleHook(std::function<void()> hook)
+{
+    idleHook = std::move(hook);
+}
+
+void Defer(std::function<void()> action)
+{
+    QTimer::singleShot(0, app(), std::move(action));
+}
+
+int DisplayWidthTwips()
+{
+    QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? ToTwips(screen->geometry().width()) : ToTwips(1024);
+}
+
+int DisplayHeightTwips()
+{
+    QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? ToTwips(screen->geometry().height()) : ToTwips(768);
+}
+
+}  // namespace Platform

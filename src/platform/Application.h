@@ -1,0 +1,37 @@
+#pragma once
+// The running program: start-up of the window system, event pumping, ending, geometry of the
+// display. Every wait of the game blocks here, so an idle game uses no processor time.
+#include <functional>
+
+namespace Platform {
+
+constexpr int TwipsPerPixel = 15;
+constexpr int ToPixels(int twips) { return (twips + TwipsPerPixel / 2) / TwipsPerPixel; }
+constexpr int ToTwips(int pixels) { return pixels * TwipsPerPixel; }
+
+// Creates the window system once; later calls do nothing. The command line is not read.
+void StartApplication();
+
+// Runs the window system until the last window has gone; returns the exit status.
+int RunEventLoop();
+
+// Processes every pending window event and timer tick, then returns.
+void PumpEvents();
+
+// Sleeps until at least one event has arrived and processes it. Waiting loops call this.
+void WaitForEvents();
+
+// Ends the program at once: no close handlers run, nothing is saved. Tests of the paths that
+// end the game run them in a child process (a death test) and look at the files afterwards.
+[[noreturn]] void EndProgram();
+
+// Tests play the part of the player: the hook runs before each blocking wait.
+void SetIdleHook(std::function<void()> hook);
+
+// Runs the action from the event loop once the current handler has returned.
+void Defer(std::function<void()> action);
+
+int DisplayWidthTwips();
+int DisplayHeightTwips();
+
+}  // namespace Platform

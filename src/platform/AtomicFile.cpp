@@ -1,0 +1,129 @@
+#include "platform/AtomicFile.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace Platform {
+namespace {
+
+std::string Failure(const std::string& step, const std::string& path, int error)
+{
+    return step + " " + path + ": " + std::strerror(error);
+}
+
+std::string DirectoryOf(const std::string& path)
+{
+    const auto slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}
+
+bool WriteAll(int fd, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<size_t>(written));
+    }
+    return true;
+}
+
+// The rename is only durable once the directory entry itself is on disk. File systems that
+// cannot sync a directory say EINVAL; the file is in place there all the same.
+bool SyncDirectory(const std::string& directory, std::string& failure)
+{
+    const int fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
+        failure = Failure("open directory", directory, errno);
+        return false;
+    }
+    const bool synced = ::fsync(fd) == 0 || errno == EINVAL;
+    if (!synced) failure = Failure("fsync directory", directory, errno);
+    ::close(fd);
+    return synced;
+}
+
+}  // namespace
+
+FileWriteResult WriteFileAtomically(const std::string& path, std::string_view bytes)
+{
+    FileWriteResult result;
+    std::string temporary = path + ".tmp.XXXXXX";
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0) {
+        result.failure = Failure("create", temporary, errno);
+        return result;
+    }
+    const auto abandon = [&](const std::string& step, int error) {
+        ::close(fd);
+        ::unlink(temporary.c_str());
+        result.failure = Failure(step, temporary, error);
+        return result;
+    };
+    // mkostemp makes the file private; a save or settings file is an ordinary user file.
+    if (::fchmod(fd, 0644) != 0) return abandon("chmod", errno);
+    if (!WriteAll(fd, bytes)) return abandon("write", errno);
+    if (::fsync(fd) != 0) return abandon("fsync", errno);
+    if (::close(fd) != 0) {
+        const int error = errno;
+        ::unlink(temporary.c_str());
+        result.failure = Failure("close", temporary, error);
+        return result;
+    }
+    if (::rename(temporary.c_str(), path.c_str()) != 0) {
+        const int error = errno;
+        ::unlink(temporary.c_str());
+        result.failure = Failure("rename onto", path, error);
+        return result;
+    }
+    result.ok = SyncDirectory(DirectoryOf(path), result.failure);
+    return result;
+}
+
+FileReadResult ReadWholeFile(const std::string& path)
+{
+    FileReadResult result;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        result.status = errno == ENOENT ? FileReadStatus::Missing : FileReadStatus::Unreadable;
+        if (errno != ENOENT) result.failure = Failure("open", path, errno);
+        return result;
+    }
+    char buffer[8192];
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got == 0) break;
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            result.status = FileReadStatus::Unreadable;
+            result.failure = Failure("read", path, errno);
+            result.bytes.clear();
+            ::close(fd);
+            return result;
+        }
+        result.bytes.append(buffer, static_cast<size_t>(got));
+    }
+    ::close(fd);
+    result.status = FileReadStatus::Ok;
+    return result;
+}
+
+bool FileExists(const std::string& path)
+{
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0;
+}
+
+bool RemoveFile(const std::string& path)
+{
+    return ::unlink(path.c_str()) == 0 || errno == ENOENT;
+}
+
+}  // namespace Platform

@@ -1,0 +1,29 @@
+#pragma once
+// A push button with a caption.
+#include "platform/Control.h"
+
+#include <string>
+
+class QPushButton;
+
+namespace Platform {
+
+class Window;
+template <typename Base>
+class ReportingWidget;
+
+class CommandButton : public Control {
+public:
+    CommandButton(Window& window, int left, int top, int width, int height);
+    ~CommandButton() override;
+    void SetCaption(const std::string& caption);
+    std::string Caption() const;
+    void SetFont(const std::string& family, double points, bool bold = false);
+
+private:
+    struct Impl;
+    explicit CommandButton(ReportingWidget<QPushButton>* button);
+    Impl* impl_;
+};
+
+}  // namespace Platform

@@ -1,0 +1,103 @@
+#include "platform/Control.h"
+
+#include "platform/Application.h"
+#include "platform/Input.h"
+#include "platform/QtBridge.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPointer>
+
+namespace Platform {
+
+Control::Control(QWidget* widget, MouseHandlers* mouse) : widget_(widget), mouse_(mouse)
+{
+    widget_->show();
+}
+
+Control::~Control()
+{
+    // The window may be gone already: it deletes its child widgets itself.
+    QPointer<QWidget> guard(widget_);
+    if (guard)
+        guard->deleteLater();
+}
+
+void Control::Move(int left, int top, int width, int height)
+{
+    widget_->setGeometry(ToPixels(left), ToPixels(top), ToPixels(width), ToPixels(height));
+}
+
+int Control::Left() const { return ToTwips(widget_->x()); }
+int Control::Top() const { return ToTwips(widget_->y()); }
+int Control::Width() const { return ToTwips(widget_->width()); }
+int Control::Height() const { return ToTwips(widget_->height()); }
+
+void Control::SetVisible(bool visible) { widget_->setVisible(visible); }
+bool Control::IsVisible() const { return !widget_->isHidden(); }
+void Control::SetEnabled(bool enabled) { widget_->setEnabled(enabled); }
+bool Control::IsEnabled() const { return widget_->isEnabled(); }
+void Control::SetToolTip(const std::string& text) { widget_->setToolTip(ToQt(text)); }
+
+void Control::OnClick(std::function<void()> handler) { mouse_->click = std::move(handler); }
+void Control::OnDoubleClick(std::function<void()> handler) { mouse_->doubleClick = std::move(handler); }
+void Control::OnMouseDown(std::function<void(int, int, int, int)> handler) { mouse_->down = std::move(handler); }
+void Control::OnMouseMove(std::function<void(int, int, int, int)> handler) { mouse_->move = std::move(handler); }
+
+namespace {
+
+Qt::KeyboardModifiers QtModifiers(int shift)
+{
+    Qt::KeyboardModifiers modifiers;
+    if (shift & ShiftKey)
+        modifiers |= Qt::ShiftModifier;
+    if (shift & CtrlKey)
+        modifiers |= Qt::ControlModifier;
+    if (shift & AltKey)
+        modifiers |= Qt::AltModifier;
+    return modifiers;
+}
+
+Qt::MouseButton QtButton(int button)
+{
+    switch (button) {
+    case 2: return Qt::RightButton;
+    case 4: return Qt::MiddleButton;
+    default: return Qt::LeftButton;
+    }
+}
+
+void Send(QWidget* widget, QEvent::Type type, int button, int shift)
+{
+    QPointF centre(widget->width() / 2.0, widget->height() / 2.0);
+    QPointF global = widget->mapToGlobal(centre);
+    Qt::MouseButton qtButton = QtButton(button);
+    Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(qtButton);
+    QMouseEvent event(type, centre, global, qtButton, held, QtModifiers(shift));
+    QApplication::sendEvent(widget, &event);
+}
+
+}  // namespace
+
+void Control::SimulateClick()
+{
+    // A disabled or hidden control takes no clicks, as on the screen.
+    if (!widget_->isEnabled() || !widget_->isVisible())
+        return;
+    QPointer<QWidget> guard(widget_);
+    Send(widget_, QEvent::MouseButtonPress, 1, 0);
+    if (guard)
+        Send(guard, QEvent::MouseButtonRelease, 1, 0);
+}
+
+void Control::SimulateMouseDown(int button, int shift)
+{
+    if (!widget_->isEnabled() || !widget_->isVisible())
+        return;
+    QPointer<QWidget> guard(widget_);
+    Send(widget_, QEvent::MouseButtonPress, button, shift);
+    if (guard)
+        Send(guard, QEvent::MouseButtonRelease, button, shift);
+}
+
+}  // namespace Platform

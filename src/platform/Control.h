@@ -1,0 +1,49 @@
+#pragma once
+// What every control of a window shares: place and size in twips, visibility, mouse events.
+#include <functional>
+#include <string>
+#include <memory>
+
+class QWidget;
+
+namespace Platform {
+
+struct MouseHandlers;
+
+class Control {
+public:
+    virtual ~Control();
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    void Move(int left, int top, int width, int height);
+    int Left() const;
+    int Top() const;
+    int Width() const;
+    int Height() const;
+    void SetVisible(bool visible);
+    bool IsVisible() const;
+    void SetEnabled(bool enabled);
+    bool IsEnabled() const;
+    void SetToolTip(const std::string& text);
+
+    // Mouse events, with button and modifiers (Shift = 1, Ctrl = 2, Alt = 4), positions in twips.
+    void OnClick(std::function<void()> handler);
+    void OnDoubleClick(std::function<void()> handler);
+    void OnMouseDown(std::function<void(int button, int shift, int x, int y)> handler);
+    void OnMouseMove(std::function<void(int button, int shift, int x, int y)> handler);
+
+    // Real input events sent to the control, as the player would make them (tests and demos).
+    void SimulateClick();
+    void SimulateMouseDown(int button, int shift);
+
+protected:
+    Control(QWidget* widget, MouseHandlers* mouse);
+    QWidget* widget() const { return widget_; }
+
+private:
+    QWidget* widget_;
+    MouseHandlers* mouse_;
+};
+
+}  // namespace Platform

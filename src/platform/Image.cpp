@@ -1,0 +1,66 @@
+#include "platform/Image.h"
+
+#include "platform/QtBridge.h"
+#include "platform/ResourcePicture.h"
+#include "platform/Window.h"
+
+#include <QImageReader>
+#include <QLabel>
+
+namespace Platform {
+
+struct Image::Impl {
+    ReportingWidget<QLabel>* label;
+    QPixmap picture;
+
+    void Show(const QPixmap& pixmap)
+    {
+        picture = pixmap;
+        label->setPixmap(picture);
+        if (!picture.isNull())
+            label->resize(picture.size() / picture.devicePixelRatio());
+    }
+};
+
+Image::Image(Window& window, int left, int top, int width, int height)
+    : Image(new ReportingWidget<QLabel>(WidgetOf(window)))
+{
+    Move(left, top, width, height);
+    impl_->label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+Image::Image(ReportingWidget<QLabel>* label) : Control(label, &label->mouse), impl_(new Impl{label, {}}) {}
+
+Image::~Image() { delete impl_; }
+
+bool Image::LoadPicture(const std::string& path)
+{
+    QImageReader reader(ToQt(path));
+    reader.setDecideFormatFromContent(true);
+    QImage image = reader.read();
+    if (image.isNull())
+        return false;
+    impl_->Show(QPixmap::fromImage(image));
+    return true;
+}
+
+bool Image::SetResourcePicture(const std::string& name)
+{
+    QPixmap pixmap = ResourcePixmap(name);
+    if (pixmap.isNull())
+        return false;
+    impl_->Show(pixmap);
+    return true;
+}
+
+void Image::CopyPictureFrom(const Image& other) { impl_->Show(other.impl_->picture); }
+
+void Image::ClearPicture()
+{
+    impl_->picture = QPixmap();
+    impl_->label->clear();
+}
+
+bool Image::HasPicture() const { return !impl_->picture.isNull(); }
+
+}  // namespace Platform

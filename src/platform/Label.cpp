@@ -1,0 +1,71 @@
+#include "platform/Label.h"
+
+#include "platform/Fonts.h"
+#include "platform/QtBridge.h"
+#include "platform/Window.h"
+
+#include <QLabel>
+
+namespace Platform {
+
+struct Label::Impl {
+    ReportingWidget<QLabel>* label;
+};
+
+namespace {
+
+ReportingWidget<QLabel>* MakeLabel(Window& window)
+{
+    auto* label = new ReportingWidget<QLabel>(WidgetOf(window));
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+}  // namespace
+
+Label::Label(Window& window, int left, int top, int width, int height)
+    : Label(MakeLabel(window))
+{
+    Move(left, top, width, height);
+}
+
+Label::Label(ReportingWidget<QLabel>* label) : Control(label, &label->mouse), impl_(new Impl{label}) {}
+
+Label::~Label() { delete impl_; }
+
+void Label::SetCaption(const std::string& caption) { impl_->label->setText(ToQt(caption)); }
+std::string Label::Caption() const { return FromQt(impl_->label->text()); }
+
+void Label::SetForeColour(Colour colour)
+{
+    QPalette palette = impl_->label->palette();
+    palette.setColor(QPalette::WindowText, ToQColor(colour));
+    impl_->label->setPalette(palette);
+}
+
+void Label::SetBackColour(Colour colour)
+{
+    QPalette palette = impl_->label->palette();
+    palette.setColor(QPalette::Window, ToQColor(colour));
+    impl_->label->setPalette(palette);
+    impl_->label->setAutoFillBackground(true);
+}
+
+void Label::SetAlignment(Alignment alignment)
+{
+    Qt::Alignment horizontal = alignment == Alignment::Right ? Qt::AlignRight
+        : alignment == Alignment::Centre                     ? Qt::AlignHCenter
+                                                             : Qt::AlignLeft;
+    impl_->label->setAlignment(horizontal | Qt::AlignTop);
+}
+
+void Label::SetFont(const std::string& family, double points, bool bold)
+{
+    impl_->label->setFont(DesignFont(family, points, bold));
+}
+
+void Label::SetWordWrap(bool wrap) { impl_->label->setWordWrap(wrap); }
+
+}  // namespace Platform

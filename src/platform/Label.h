@@ -1,0 +1,38 @@
+#pragma once
+// A text on a window: wrapped caption, colours, alignment and font.
+#include "platform/Colour.h"
+#include "platform/Control.h"
+
+#include <string>
+
+class QLabel;
+
+namespace Platform {
+
+class Window;
+template <typename Base>
+class ReportingWidget;
+
+enum class Alignment { Left, Right, Centre };
+
+class Label : public Control {
+public:
+    Label(Window& window, int left, int top, int width, int height);
+    void SetCaption(const std::string& caption);
+    std::string Caption() const;
+    void SetForeColour(Colour colour);
+    void SetBackColour(Colour colour);  // opaque from then on; labels start transparent
+    void SetAlignment(Alignment alignment);
+    // Family names of the designs ("ＭＳ Ｐゴシック", "ＭＳ Ｐ明朝") map to the installed stand-ins.
+    void SetFont(const std::string& family, double points, bool bold = false);
+    void SetWordWrap(bool wrap);
+
+    ~Label() override;
+
+private:
+    struct Impl;
+    explicit Label(ReportingWidget<QLabel>* label);
+    Impl* impl_;
+};
+
+}  // namespace Platform

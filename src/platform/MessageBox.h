@@ -1,0 +1,27 @@
+#pragma once
+// The game's message boxes, with Japanese buttons. Flags and answers keep the values the
+// screens use: 48 OK with exclamation, 51 Yes/No/Cancel with exclamation, 324 Yes/No with
+// information and No as default.
+#include <functional>
+#include <string>
+
+namespace Platform {
+
+constexpr int MbOkExclamation = 48;
+constexpr int MbYesNoCancelExclamation = 51;
+constexpr int MbYesNoInformationDefaultNo = 324;
+constexpr int MbCritical = 16;
+
+constexpr int AnswerOk = 1;
+constexpr int AnswerCancel = 2;
+constexpr int AnswerYes = 6;
+constexpr int AnswerNo = 7;
+
+// Waits for the player's answer; lines of the text are joined by CR LF.
+int ShowMessageBox(const std::string& text, int flags, const std::string& title);
+
+// Tests answer message boxes: the hook gets text, flags and title and returns the answer.
+using MessageBoxHook = std::function<int(const std::string& text, int flags, const std::string& title)>;
+void SetMessageBoxHook(MessageBoxHook hook);
+
+}  // namespace Platform

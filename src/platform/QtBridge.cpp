@@ -1,0 +1,75 @@
+#include "platform/QtBridge.h"
+
+#include <QMouseEvent>
+
+namespace Platform {
+
+QString ToQt(const std::string& text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string FromQt(const QString& text)
+{
+    return text.toStdString();
+}
+
+QColor ToQColor(Colour colour)
+{
+    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+}
+
+int ModifierState(Qt::KeyboardModifiers modifiers)
+{
+    int shift = 0;
+    if (modifiers & Qt::ShiftModifier)
+        shift |= 1;
+    if (modifiers & Qt::ControlModifier)
+        shift |= 2;
+    if (modifiers & Qt::AltModifier)
+        shift |= 4;
+    return shift;
+}
+
+int ButtonCode(Qt::MouseButton button)
+{
+    switch (button) {
+    case Qt::LeftButton: return 1;
+    case Qt::RightButton: return 2;
+    case Qt::MiddleButton: return 4;
+    default: return 0;
+    }
+}
+
+namespace {
+int Twips(qreal pixels) { return static_cast<int>(pixels * 15); }
+}  // namespace
+
+void MouseHandlers::Press(QMouseEvent* event)
+{
+    if (down)
+        down(ButtonCode(event->button()), ModifierState(event->modifiers()), Twips(event->position().x()),
+             Twips(event->position().y()));
+}
+
+void MouseHandlers::Release(QWidget* widget, QMouseEvent* event)
+{
+    // A click is a left press and release over the control, as the player expects.
+    if (event->button() == Qt::LeftButton && widget->rect().contains(event->position().toPoint()) && click)
+        click();
+}
+
+void MouseHandlers::Move(QMouseEvent* event)
+{
+    if (move)
+        move(ButtonCode(event->button()), ModifierState(event->modifiers()), Twips(event->position().x()),
+             Twips(event->position().y()));
+}
+
+void MouseHandlers::DoubleClick(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && doubleClick)
+        doubleClick();
+}
+
+}  // namespace Platform

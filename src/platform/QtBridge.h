@@ -1,0 +1,50 @@
+#pragma once
+// Inside the platform layer only: the Qt side of windows and controls.
+#include "platform/Colour.h"
+
+#include <QColor>
+#include <QWidget>
+#include <functional>
+#include <string>
+
+class QMouseEvent;
+
+namespace Platform {
+
+class Window;
+
+QWidget* WidgetOf(Window& window);
+QString ToQt(const std::string& text);
+std::string FromQt(const QString& text);
+QColor ToQColor(Colour colour);
+int ModifierState(Qt::KeyboardModifiers modifiers);
+int ButtonCode(Qt::MouseButton button);
+
+// Mouse callbacks shared by every control.
+struct MouseHandlers {
+    std::function<void()> click;
+    std::function<void()> doubleClick;
+    std::function<void(int button, int shift, int x, int y)> down;
+    std::function<void(int button, int shift, int x, int y)> move;
+
+    void Press(QMouseEvent* event);
+    void Release(QWidget* widget, QMouseEvent* event);
+    void Move(QMouseEvent* event);
+    void DoubleClick(QMouseEvent* event);
+};
+
+// A Qt widget class that reports its mouse events to the game.
+template <typename Base>
+class ReportingWidget : public Base {
+public:
+    using Base::Base;
+    MouseHandlers mouse;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override { mouse.Press(event); }
+    void mouseReleaseEvent(QMouseEvent* event) override { mouse.Release(this, event); }
+    void mouseMoveEvent(QMouseEvent* event) override { mouse.Move(event); }
+    void mouseDoubleClickEvent(QMouseEvent* event) override { mouse.DoubleClick(event); }
+};
+
+}  // namespace Platform

@@ -1,0 +1,51 @@
+#pragma once
+// The per-user settings store: text values addressed by application, section and key.
+// Each application has one small UTF-8 INI file in the user's configuration directory,
+//   $XDG_CONFIG_HOME/<Application>/<Application>.ini   (XDG_CONFIG_HOME defaults to ~/.config)
+// for example ~/.config/Corvane/Corvane.ini holding a [Velmoor2] section. Application, section and
+// key names match without regard to ASCII case; an existing folder or file spelt in another case
+// is used as it is. Values are kept byte for byte: a backslash, line break, carriage return or
+// NUL inside a value is written as \\, \n, \r or \0.
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace Platform {
+
+// The stored value, or the empty string when the file, section or key is absent or unreadable.
+std::string GetSetting(const std::string& application, const std::string& section,
+                       const std::string& key);
+// Creates or replaces the value; the whole file is replaced atomically. False when nothing
+// was stored: the file exists but cannot be read, a name is unusable, or the write failed.
+bool SaveSetting(const std::string& application, const std::string& section,
+                 const std::string& key, const std::string& value);
+// Removes the section with all its keys. True when it is gone afterwards.
+bool DeleteSettingSection(const std::string& application, const std::string& section);
+
+// Points the store at another configuration directory (tests use a scratch folder); an empty
+// string returns to the user's own directory.
+void OverrideSettingsDirectory(std::string directory);
+// The file that holds an application's settings; empty when no configuration directory is known.
+std::string SettingsFilePath(const std::string& application);
+
+// The file's text form. Names usable for a section or key: not empty, no control characters,
+// no '=', '[' or ']', no blank at either end.
+struct SettingsEntry {
+    std::string key;
+    std::string value;
+};
+struct SettingsSection {
+    std::string name;
+    std::vector<SettingsEntry> entries;
+};
+using SettingsDocument = std::vector<SettingsSection>;
+
+bool IsUsableSettingsName(std::string_view name);
+bool SameNameIgnoringCase(std::string_view a, std::string_view b);
+// Reads whatever is readable: lines that are neither a section header nor key=value are
+// skipped, a section that occurs twice is read as one, and of a key that occurs twice in it the
+// first counts.
+SettingsDocument ParseSettingsText(std::string_view text);
+std::string FormatSettingsText(const SettingsDocument& document);
+
+}  // namespace Platform

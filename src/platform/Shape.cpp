@@ -1,0 +1,71 @@
+#include "platform/Shape.h"
+
+#include "platform/Application.h"
+#include "platform/QtBridge.h"
+#include "platform/Window.h"
+
+#include <QPainter>
+#include <algorithm>
+
+namespace Platform {
+namespace {
+
+class ShapeWidget : public ReportingWidget<QWidget> {
+public:
+    using ReportingWidget<QWidget>::ReportingWidget;
+    ShapeKind kind = ShapeKind::Rectangle;
+    QColor colour;
+    int penWidth = 1;
+    bool rising = false;  // a line from bottom-left to top-right
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.setPen(QPen(colour, penWidth));
+        if (kind == ShapeKind::Rectangle)
+            painter.drawRect(QRectF(0.5, 0.5, width() - 1.0, height() - 1.0));
+        else if (rising)
+            painter.drawLine(0, height() - 1, width() - 1, 0);
+        else
+            painter.drawLine(0, 0, width() - 1, height() - 1);
+    }
+};
+
+}  // namespace
+
+struct Shape::Impl {
+    ShapeWidget* widget;
+};
+
+Shape::Shape(Window& window, ShapeKind kind, int left, int top, int width, int height, Colour colour, int widthPx)
+    : Shape(new ShapeWidget(WidgetOf(window)), nullptr)
+{
+    ShapeWidget* widget = impl_->widget;
+    widget->kind = kind;
+    widget->colour = ToQColor(colour);
+    widget->penWidth = widthPx;
+    widget->setAttribute(Qt::WA_TransparentForMouseEvents);
+    if (kind == ShapeKind::Line) {
+        widget->rising = (width < 0) != (height < 0);
+        const int x = std::min(left, left + width), y = std::min(top, top + height);
+        Move(x, y, std::abs(width) + ToTwips(widthPx), std::abs(height) + ToTwips(widthPx));
+    } else {
+        Move(left, top, width, height);
+    }
+}
+
+Shape::Shape(QWidget* widget, Impl*)
+    : Control(widget, &static_cast<ShapeWidget*>(widget)->mouse), impl_(new Impl{static_cast<ShapeWidget*>(widget)})
+{
+}
+
+Shape::~Shape() { delete impl_; }
+
+void Shape::SetColour(Colour colour)
+{
+    impl_->widget->colour = ToQColor(colour);
+    impl_->widget->update();
+}
+
+}  // namespace Platform

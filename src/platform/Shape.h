@@ -1,0 +1,27 @@
+#pragma once
+// A static drawing on a window: a rectangle outline or a line.
+#include "platform/Colour.h"
+#include "platform/Control.h"
+
+class QWidget;
+
+namespace Platform {
+
+class Window;
+
+enum class ShapeKind { Rectangle, Line };
+
+class Shape : public Control {
+public:
+    // For a line, the box runs from its start (left, top) to its end (left + width, top + height).
+    Shape(Window& window, ShapeKind kind, int left, int top, int width, int height, Colour colour, int widthPx = 1);
+    ~Shape() override;
+    void SetColour(Colour colour);
+
+private:
+    struct Impl;
+    Shape(QWidget* widget, Impl* impl);
+    Impl* impl_;
+};
+
+}  // namespace Platform

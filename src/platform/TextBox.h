@@ -1,0 +1,31 @@
+#pragma once
+// A one-line text entry; Japanese goes in through the system's input method.
+#include "platform/Control.h"
+
+#include <string>
+
+class QLineEdit;
+
+namespace Platform {
+
+class Window;
+template <typename Base>
+class ReportingWidget;
+
+class TextBox : public Control {
+public:
+    TextBox(Window& window, int left, int top, int width, int height);
+    ~TextBox() override;
+    void SetText(const std::string& text);
+    std::string Text() const;
+    void SetMaxLength(int characters);
+    void SetFont(const std::string& family, double points, bool bold = false);
+    void SetFocus();
+
+private:
+    struct Impl;
+    explicit TextBox(ReportingWidget<QLineEdit>* edit);
+    Impl* impl_;
+};
+
+}  // namespace Platform

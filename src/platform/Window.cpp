@@ -1,0 +1,160 @@
+#include "platform/Window.h"
+
+#include "platform/Application.h"
+#include "platform/QtBridge.h"
+#include "platform/ResourcePicture.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QPointer>
+
+namespace Platform {
+namespace {
+
+// Frame sizes used before the window system has placed a frame (the first centring happens
+// while a screen loads, before it is shown).
+constexpr int FrameSidesPx = 8;
+constexpr int FrameTitlePx = 31;
+
+class GameWindow : public ReportingWidget<QWidget> {
+public:
+    std::function<void()> closeRequest;
+    std::function<void(int)> keyPress;
+    std::function<void(int, int)> keyDown;
+    bool bordered = true;
+
+protected:
+    void closeEvent(QCloseEvent* event) override
+    {
+        event->ignore();  // the screen unloads itself when it agrees
+        if (closeRequest)
+            closeRequest();
+    }
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        QPointer<QWidget> guard(this);
+        if (keyDown)
+            keyDown(event->key(), ModifierState(event->modifiers()));
+        if (guard && keyPress && !event->text().isEmpty())
+            keyPress(event->text().at(0).unicode());
+    }
+};
+
+}  // namespace
+
+struct Window::Impl {
+    QPointer<GameWindow> widget;
+};
+
+QWidget* WidgetOf(Window& window)
+{
+    return window.impl().widget;
+}
+
+Window::Window(int clientWidthTwips, int clientHeightTwips, const std::string& caption, Border border)
+    : impl_(std::make_unique<Impl>())
+{
+    StartApplication();
+    auto* widget = new GameWindow;
+    impl_->widget = widget;
+    widget->bordered = border == Border::Fixed;
+    Qt::WindowFlags flags = border == Border::Fixed
+        ? Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+            | Qt::MSWindowsFixedSizeDialogHint
+        : Qt::Window | Qt::FramelessWindowHint;
+    widget->setWindowFlags(flags);
+    widget->setFixedSize(ToPixels(clientWidthTwips), ToPixels(clientHeightTwips));
+    widget->setWindowTitle(ToQt(caption));
+    widget->setFocusPolicy(Qt::StrongFocus);
+    SetIcon("velmoor2");
+}
+
+Window::~Window()
+{
+    delete impl_->widget.data();
+}
+
+void Window::Show()
+{
+    impl_->widget->show();
+    impl_->widget->raise();
+    impl_->widget->activateWindow();
+}
+
+void Window::ShowModal()
+{
+    QPointer<GameWindow> widget = impl_->widget;
+    widget->setWindowModality(Qt::ApplicationModal);
+    Show();
+    while (widget && widget->isVisible())
+        WaitForEvents();
+}
+
+void Window::Hide() { impl_->widget->hide(); }
+bool Window::IsVisible() const { return impl_->widget && impl_->widget->isVisible(); }
+
+void Window::SetCaption(const std::string& caption) { impl_->widget->setWindowTitle(ToQt(caption)); }
+std::string Window::Caption() const { return FromQt(impl_->widget->windowTitle()); }
+
+void Window::SetBackColour(Colour colour)
+{
+    QPalette palette = impl_->widget->palette();
+    palette.setColor(QPalette::Window, ToQColor(colour));
+    impl_->widget->setPalette(palette);
+    impl_->widget->setAutoFillBackground(true);
+}
+
+bool Window::SetIcon(const std::string& resourceName)
+{
+    QPixmap pixmap = ResourcePixmap(resourceName);
+    if (pixmap.isNull())
+        return false;
+    impl_->widget->setWindowIcon(QIcon(pixmap));
+    return true;
+}
+
+namespace {
+
+QRect Frame(const GameWindow* widget)
+{
+    QRect frame = widget->frameGeometry();
+    if (widget->bordered && frame.size() == widget->size())  // no frame known yet
+        frame = QRect(widget->x(), widget->y(), widget->width() + 2 * FrameSidesPx,
+                      widget->height() + FrameTitlePx + FrameSidesPx);
+    return frame;
+}
+
+}  // namespace
+
+int Window::Left() const { return ToTwips(Frame(impl_->widget).x()); }
+int Window::Top() const { return ToTwips(Frame(impl_->widget).y()); }
+int Window::Width() const { return ToTwips(Frame(impl_->widget).width()); }
+int Window::Height() const { return ToTwips(Frame(impl_->widget).height()); }
+
+void Window::MoveTo(int left, int top) { impl_->widget->move(ToPixels(left), ToPixels(top)); }
+
+void Window::OnCloseRequest(std::function<void()> handler) { impl_->widget->closeRequest = std::move(handler); }
+void Window::OnKeyPress(std::function<void(int)> handler) { impl_->widget->keyPress = std::move(handler); }
+void Window::OnKeyDown(std::function<void(int, int)> handler) { impl_->widget->keyDown = std::move(handler); }
+void Window::OnClick(std::function<void()> handler) { impl_->widget->mouse.click = std::move(handler); }
+
+void Window::SimulateCloseBox()
+{
+    QCloseEvent event;
+    QCoreApplication::sendEvent(impl_->widget, &event);
+}
+
+void Window::SimulateKeyPress(int character)
+{
+    QString text(QChar(static_cast<char16_t>(character)));
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(impl_->widget, &press);
+}
+
+bool Window::SaveScreenshot(const std::string& path) const
+{
+    return impl_->widget->grab().save(ToQt(path), "PNG");
+}
+
+}  // namespace Platform

@@ -1,0 +1,59 @@
+#pragma once
+// A top-level window of the game: caption, fixed client area, position in twips, modeless or
+// modal display, and the events the screens handle on the window itself.
+#include "platform/Colour.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace Platform {
+
+enum class Border { Fixed, None };
+
+class Window {
+public:
+    Window(int clientWidthTwips, int clientHeightTwips, const std::string& caption, Border border = Border::Fixed);
+    ~Window();
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+
+    void Show();
+    // Waits, pumping events, until the window is hidden or destroyed. Other windows take no input
+    // meanwhile, but their timers keep ticking.
+    void ShowModal();
+    void Hide();
+    bool IsVisible() const;
+
+    void SetCaption(const std::string& caption);
+    std::string Caption() const;
+    void SetBackColour(Colour colour);
+    // A picture held by the game (compiled in), by name; false when there is none.
+    bool SetIcon(const std::string& resourceName);
+
+    // The outer frame in twips, as the screens place themselves.
+    int Left() const;
+    int Top() const;
+    int Width() const;
+    int Height() const;
+    void MoveTo(int left, int top);
+
+    // The close box (or the system) asks to close; the screen decides what happens.
+    void OnCloseRequest(std::function<void()> handler);
+    void OnKeyPress(std::function<void(int character)> handler);
+    void OnKeyDown(std::function<void(int keyCode, int shift)> handler);
+    void OnClick(std::function<void()> handler);
+
+    // As the player pressing the close box, or typing a character (tests).
+    void SimulateCloseBox();
+    void SimulateKeyPress(int character);
+    bool SaveScreenshot(const std::string& path) const;
+
+    struct Impl;
+    Impl& impl() { return *impl_; }
+
+private:
+    std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace Platform

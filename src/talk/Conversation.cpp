@@ -1,0 +1,58 @@
+#include "talk/Conversation.h"
+
+#include "game/GameState.h"
+#include "game/Movement.h"
+#include "game/Random.h"
+#include "game/VelMain.h"
+#include "platform/Application.h"
+#include "platform/MessageBox.h"
+#include "talk/ConversationFiles.h"
+#include "talk/ReplyDraw.h"
+#include "talk/VelSerif.h"
+
+namespace Velmoor2 {
+namespace {
+
+// Our own files are checked by the build; a file damaged on the player's disk ends the run
+// with a report rather than a conversation with holes. Nothing has been written, so nothing is lost.
+template <typename Value>
+Value OrEndTheRun(std::variant<Value, TalkError> result)
+{
+    if (auto* error = std::get_if<TalkError>(&result)) {
+        Platform::ShowMessageBox("会話データが壊れているため、ゲームを続けられません。" + CrLf + error->message,
+                                 Platform::MbCritical, "Velmoor Episode2");
+        Platform::EndProgram();
+    }
+    return std::get<Value>(std::move(result));
+}
+
+}  // namespace
+
+void StartTalk(const std::string& id)
+{
+    TalkKey = id;
+    GamePhase = Conversation;
+    UpdatePlaceButtons();
+    const auto candidates = OrEndTheRun(ReplyCodesOf(id));
+    const auto drawn = DrawFivePositions(RandomUnit);
+    for (int j = 1; j <= 5; ++j)
+        ReplyCodes[j] = candidates[drawn[j - 1] - 1];
+    VelSerif& dialog = TheReplyDialog.Get();
+    dialog.Form.Show();
+    for (int j = 1; j <= 5; ++j)
+        dialog.Command1[j - 1]->SetCaption(ReplaceNamePlaceholder(OrEndTheRun(ReplyCaption(ReplyCodes[j])), PlayerMyouji));
+}
+
+void AnswerTalk(int reply)
+{
+    TheReplyDialog.Unload();
+    const Integer code = ReplyCodes[reply];
+    const Response response = OrEndTheRun(ResponseTo(TalkKey, code));
+    TheMainScreen.Get().Label1.SetCaption(ReplaceNamePlaceholder(response.text, PlayerMyouji));
+    const int girl = TalkKey[1] - '0';
+    Love[girl] = static_cast<Integer>(Love[girl] + response.change);
+    GamePhase = FreeAtPlace;
+    UpdatePlaceButtons();
+}
+
+}  // namespace Velmoor2

@@ -1,0 +1,109 @@
+#include "talk/ConversationFiles.h"
+
+#include "game/NumericText.h"
+#include "game/Utf8.h"
+#include "platform/Cp932.h"
+#include "talk/FieldReader.h"
+
+#include <fstream>
+#include <iterator>
+#include <optional>
+
+namespace Velmoor2 {
+namespace {
+
+constexpr const char* CodeFile = "VelKCode.dat";
+constexpr const char* CaptionFile = "VelKaiwa.dat";
+constexpr const char* ResponseFile = "VelResp.dat";
+
+std::variant<std::string, TalkError> ReadWhole(const char* name)
+{
+    std::ifstream file(name, std::ios::binary);
+    if (!file)
+        return TalkError{std::string(name) + " が見つかりません。"};
+    std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    auto text = Platform::Cp932ToUtf8(bytes);
+    if (!text)
+        return TalkError{std::string(name) + " の文字が読めません。"};
+    return *text;
+}
+
+Integer CodeOf(const std::string& field)
+{
+    return NumericValue(FromCharacters(ToCharacters(field).substr(0, 3)));
+}
+
+// Moves the reader just past the field that is exactly the id.
+bool SkipToId(FieldReader& reader, const std::string& id)
+{
+    while (auto field = reader.Next())
+        if (*field == id)
+            return true;
+    return false;
+}
+
+}  // namespace
+
+std::variant<std::array<Integer, 10>, TalkError> ReplyCodesOf(const std::string& id)
+{
+    auto text = ReadWhole(CodeFile);
+    if (auto* error = std::get_if<TalkError>(&text))
+        return *error;
+    FieldReader reader(std::get<std::string>(text));
+    if (!SkipToId(reader, id))
+        return TalkError{std::string(CodeFile) + " に 会話 " + id + " がありません。"};
+    std::array<Integer, 10> codes{};
+    for (Integer& code : codes) {
+        auto field = reader.Next();
+        if (!field)
+            return TalkError{std::string(CodeFile) + " の 会話 " + id + " の返事が十個そろっていません。"};
+        code = NumericValue(*field);
+    }
+    return codes;
+}
+
+std::variant<std::string, TalkError> ReplyCaption(Integer code)
+{
+    auto text = ReadWhole(CaptionFile);
+    if (auto* error = std::get_if<TalkError>(&text))
+        return *error;
+    FieldReader reader(std::get<std::string>(text));
+    while (auto field = reader.Next())
+        if (CodeOf(*field) == code)
+            return FromCharacters(ToCharacters(*field).substr(3));
+    return TalkError{std::string(CaptionFile) + " に 返事 " + std::to_string(code) + " がありません。"};
+}
+
+std::variant<Response, TalkError> ResponseTo(const std::string& id, Integer code)
+{
+    auto text = ReadWhole(ResponseFile);
+    if (auto* error = std::get_if<TalkError>(&text))
+        return *error;
+    const std::string& all = std::get<std::string>(text);
+    FieldReader reader(all);
+    if (!SkipToId(reader, id))
+        return TalkError{std::string(ResponseFile) + " に 会話 " + id + " がありません。"};
+    // The id field itself is the first candidate, as the search starts on it.
+    std::optional<std::string> field = id;
+    while (field && CodeOf(*field) != code)
+        field = reader.Next();
+    const std::string what = "会話 " + id + " の返事 " + std::to_string(code);
+    if (!field)
+        return TalkError{std::string(ResponseFile) + " に " + what + " がありません。"};
+    const std::u32string characters = ToCharacters(*field);
+    if (characters.size() < 5)
+        return TalkError{std::string(ResponseFile) + " の " + what + " が短すぎます。"};
+    return Response{FromCharacters(characters.substr(3, characters.size() - 5)),
+                    NumericValue(FromCharacters(characters.substr(characters.size() - 2)))};
+}
+
+std::string ReplaceNamePlaceholder(std::string text, const std::string& myouji)
+{
+    const std::string placeholder = "ＸＸＸ";
+    const size_t at = text.find(placeholder);
+    if (at != std::string::npos)
+        text.replace(at, placeholder.size(), myouji);
+    return text;
+}
+
+}  // namespace Velmoor2

@@ -1,0 +1,17 @@
+// The tests run with the window system started once (offscreen), as the game does.
+#include "platform/Application.h"
+
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv)
+{
+    ::testing::InitGoogleTest(&argc, argv);
+    // Tests of paths that end the program run them in a fresh child process.
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    // Headless unless a display was chosen on purpose (screenshots under Xvfb).
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    Platform::StartApplication();
+    return RUN_ALL_TESTS();
+}

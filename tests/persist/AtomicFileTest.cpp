@@ -1,0 +1,146 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <csignal>
+#include <filesystem>
+#include <random>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+#include "platform/AtomicFile.h"
+
+using namespace Platform;
+namespace fs = std::filesystem;
+
+namespace {
+
+class AtomicFile : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::string pattern = testing::TempDir() + "atomicfile-XXXXXX";
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        folder = pattern;
+    }
+    void TearDown() override
+    {
+        fs::permissions(folder, fs::perms::owner_all);
+        fs::remove_all(folder);
+    }
+    std::string PathOf(const std::string& name) const { return (folder / name).string(); }
+    std::vector<std::string> Names() const
+    {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    fs::path folder;
+};
+
+}  // namespace
+
+TEST_F(AtomicFile, WritesAndReadsBackEveryByte)
+{
+    std::string bytes;
+    for (int i = 0; i < 70000; ++i) bytes += static_cast<char>(i * 7);
+    ASSERT_TRUE(WriteFileAtomically(PathOf("data"), bytes).ok);
+    const FileReadResult read = ReadWholeFile(PathOf("data"));
+    EXPECT_EQ(read.status, FileReadStatus::Ok);
+    EXPECT_EQ(read.bytes, bytes);
+    EXPECT_EQ(Names(), std::vector<std::string>{"data"}) << "no temporary file is left";
+}
+
+TEST_F(AtomicFile, ReplacesAnEarlierFileAndMayWriteNothing)
+{
+    ASSERT_TRUE(WriteFileAtomically(PathOf("data"), "a longer earlier content").ok);
+    ASSERT_TRUE(WriteFileAtomically(PathOf("data"), "").ok);
+    EXPECT_EQ(ReadWholeFile(PathOf("data")).bytes, "");
+    EXPECT_EQ(ReadWholeFile(PathOf("data")).status, FileReadStatus::Ok);
+}
+
+TEST_F(AtomicFile, TellsMissingFromUnreadable)
+{
+    EXPECT_EQ(ReadWholeFile(PathOf("absent")).status, FileReadStatus::Missing);
+    fs::create_directory(folder / "folder");
+    const FileReadResult folderRead = ReadWholeFile(PathOf("folder"));
+    EXPECT_EQ(folderRead.status, FileReadStatus::Unreadable);
+    EXPECT_FALSE(folderRead.failure.empty());
+}
+
+TEST_F(AtomicFile, ExistsAndRemove)
+{
+    EXPECT_FALSE(FileExists(PathOf("data")));
+    EXPECT_TRUE(RemoveFile(PathOf("data"))) << "nothing there counts as removed";
+    ASSERT_TRUE(WriteFileAtomically(PathOf("data"), "x").ok);
+    EXPECT_TRUE(FileExists(PathOf("data")));
+    EXPECT_TRUE(RemoveFile(PathOf("data")));
+    EXPECT_FALSE(FileExists(PathOf("data")));
+}
+
+TEST_F(AtomicFile, FailureInAMissingFolderIsReported)
+{
+    const FileWriteResult result = WriteFileAtomically(PathOf("nowhere/data"), "x");
+    EXPECT_FALSE(result.ok);
+    EXPECT_NE(result.failure.find("create"), std::string::npos) << result.failure;
+}
+
+TEST_F(AtomicFile, FailureToReplaceAFolderKeepsItAndLeavesNoTemporary)
+{
+    fs::create_directory(folder / "data");
+    const FileWriteResult result = WriteFileAtomically(PathOf("data"), "x");
+    EXPECT_FALSE(result.ok);
+    EXPECT_NE(result.failure.find("rename"), std::string::npos) << result.failure;
+    EXPECT_TRUE(fs::is_directory(folder / "data"));
+    EXPECT_EQ(Names(), std::vector<std::string>{"data"});
+}
+
+TEST_F(AtomicFile, ReadOnlyFolderIsAReportedFailure)
+{
+    if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders all the same";
+    ASSERT_TRUE(WriteFileAtomically(PathOf("data"), "old").ok);
+    fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
+    const FileWriteResult result = WriteFileAtomically(PathOf("data"), "new");
+    EXPECT_FALSE(result.ok);
+    EXPECT_FALSE(result.failure.empty());
+    EXPECT_EQ(ReadWholeFile(PathOf("data")).bytes, "old");
+}
+
+// A writer killed at any moment leaves the old file or the new one, whole, and never a mix.
+TEST_F(AtomicFile, KilledWriterLeavesTheOldOrTheNewFileWhole)
+{
+    const std::string first(300000, 'a');
+    const std::string second(200000, 'b');
+    const std::string path = PathOf("data");
+    ASSERT_TRUE(WriteFileAtomically(path, first).ok);
+    std::mt19937 random(4711);
+    int killedMidWrite = 0;
+    constexpr int Kills = 150;
+    for (int round = 0; round < Kills; ++round) {
+        const pid_t writer = ::fork();
+        ASSERT_GE(writer, 0);
+        if (writer == 0) {
+            for (int i = 0;; ++i)
+                if (!WriteFileAtomically(path, i % 2 ? first : second).ok) ::_exit(3);
+        }
+        ::usleep(static_cast<useconds_t>(random() % 4000));
+        ASSERT_EQ(::kill(writer, SIGKILL), 0);
+        int status = 0;
+        ASSERT_EQ(::waitpid(writer, &status, 0), writer);
+        ASSERT_TRUE(WIFSIGNALED(status)) << "the writer failed on its own: " << status;
+
+        const FileReadResult read = ReadWholeFile(path);
+        ASSERT_EQ(read.status, FileReadStatus::Ok) << round;
+        ASSERT_TRUE(read.bytes == first || read.bytes == second)
+            << "round " << round << ": " << read.bytes.size() << " bytes";
+        for (const std::string& name : Names())
+            if (name != "data") {
+                ++killedMidWrite;
+                fs::remove(folder / name);
+            }
+    }
+    std::printf("killed writer: %d kills, %d of them in the middle of a write\n", Kills, killedMidWrite);
+}

@@ -1,0 +1,271 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+#include "persist/SaveFile.h"
+#include "persist/SaveFileFormat.h"
+#include "platform/Cp932.h"
+
+using namespace Velmoor2;
+namespace fs = std::filesystem;
+
+namespace {
+
+// Each test runs in a folder of its own, as the game runs in its own folder.
+class SaveFile : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_NE(::getcwd(home, sizeof home), nullptr);
+        std::string pattern = testing::TempDir() + "savefile-XXXXXX";
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        folder = pattern;
+        ASSERT_EQ(::chdir(folder.c_str()), 0);
+    }
+    void TearDown() override
+    {
+        EXPECT_EQ(::chdir(home), 0);
+        fs::permissions(folder, fs::perms::owner_all);
+        fs::remove_all(folder);
+    }
+
+    static SavedGame Game(Integer minute)
+    {
+        SavedGame game;
+        game.myouji = "呉,\"松\"";
+        game.namae = " 太郎";
+        game.gameMinute = minute;
+        game.love = {0, 3, 0, 5, -2, 4, 1};
+        game.metFlag = {0, 1, 0, 0, 1, 0, 0};
+        game.targetGirl = 4;
+        game.currentPlace = 5;
+        return game;
+    }
+    static std::string Bytes(const char* name = SaveFileName)
+    {
+        std::ifstream in(name, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+    static void Put(const std::string& bytes)
+    {
+        std::ofstream(SaveFileName, std::ios::binary) << bytes;
+    }
+
+    char home[PATH_MAX] = {};
+    fs::path folder;
+};
+
+void ResetGameState()
+{
+    PlayerMyouji.clear();
+    PlayerNamae.clear();
+    GameMinute = 0;
+    Love = {};
+    MetFlag = {};
+    TargetGirl = 0;
+    CurrentPlace = 0;
+}
+
+}  // namespace
+
+TEST_F(SaveFile, WrittenInTheCurrentFolderUnderItsOwnName)
+{
+    ASSERT_TRUE(WriteSaveFile(Game(12)).ok);
+    EXPECT_TRUE(fs::exists(folder / "VEL2DATA.DAT"));
+    EXPECT_EQ(Bytes(), EncodeSaveFile(Game(12)));
+    EXPECT_TRUE(SaveFileExists());
+}
+
+TEST_F(SaveFile, SavingAgainReplacesTheSave)
+{
+    ASSERT_TRUE(WriteSaveFile(Game(3)).ok);
+    ASSERT_TRUE(WriteSaveFile(Game(28)).ok);
+    const LoadResult loaded = ReadSaveFile();
+    ASSERT_TRUE(loaded.ok) << loaded.detail;
+    EXPECT_EQ(loaded.game, Game(28));
+}
+
+TEST_F(SaveFile, ReadingChangesNothing)
+{
+    ASSERT_TRUE(WriteSaveFile(Game(12)).ok);
+    ResetGameState();
+    ASSERT_TRUE(ReadSaveFile().ok);
+    EXPECT_TRUE(SaveFileExists());
+    EXPECT_EQ(CaptureGameState(), SavedGame{});
+}
+
+TEST_F(SaveFile, ContinuingRestoresTheGameAndDeletesTheSave)
+{
+    ASSERT_TRUE(WriteSaveFile(Game(12)).ok);
+    ResetGameState();
+    const LoadResult loaded = ContinueSavedGame();
+    ASSERT_TRUE(loaded.ok) << loaded.detail;
+    EXPECT_EQ(CaptureGameState(), Game(12));
+    EXPECT_EQ(PlayerMyouji, "呉,\"松\"");
+    EXPECT_EQ(Love[4], -2);
+    EXPECT_FALSE(SaveFileExists());
+
+    const LoadResult again = ContinueSavedGame();
+    EXPECT_FALSE(again.ok) << "a save is resumed once only";
+    EXPECT_EQ(again.problem, LoadProblem::Missing);
+}
+
+TEST_F(SaveFile, QuitCapturesWhatAResumedGameNeeds)
+{
+    ResetGameState();
+    PlayerMyouji = "山田";
+    PlayerNamae = "太郎";
+    GameMinute = 17;
+    Love = {9, 1, 2, 3, 4, 5, 6};
+    MetFlag = {9, 1, 1, 0, 0, 1, 0};
+    TargetGirl = 2;
+    CurrentPlace = 7;
+    TalkKey = "72A";
+    ASSERT_TRUE(WriteSaveFile(CaptureGameState()).ok);
+    ResetGameState();
+    ASSERT_TRUE(ContinueSavedGame().ok);
+    EXPECT_EQ(GameMinute, 17);
+    EXPECT_EQ(Love, (std::array<Integer, 7>{0, 1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(MetFlag, (std::array<Integer, 7>{0, 1, 1, 0, 0, 1, 0}));
+    EXPECT_EQ(TargetGirl, 2);
+    EXPECT_EQ(CurrentPlace, 7);
+    TalkKey.clear();
+}
+
+TEST_F(SaveFile, AMissingSaveIsToldToThePlayer)
+{
+    const LoadResult loaded = ReadSaveFile();
+    EXPECT_FALSE(loaded.ok);
+    EXPECT_EQ(loaded.problem, LoadProblem::Missing);
+    EXPECT_FALSE(loaded.message.empty());
+}
+
+TEST_F(SaveFile, ACutOffSaveAtEveryLengthIsRefusedAndKept)
+{
+    const std::string whole = *EncodeSaveFile(Game(12));
+    for (size_t length = 0; length < whole.size(); ++length) {
+        Put(whole.substr(0, length));
+        ResetGameState();
+        const LoadResult loaded = ContinueSavedGame();
+        ASSERT_FALSE(loaded.ok) << length;
+        EXPECT_EQ(loaded.problem, LoadProblem::Short) << length;
+        EXPECT_NE(loaded.message.find("途中で切れて"), std::string::npos);
+        EXPECT_EQ(Bytes(), whole.substr(0, length)) << "the file stays as it was";
+        EXPECT_EQ(CaptureGameState(), SavedGame{}) << "nothing is half loaded";
+    }
+}
+
+TEST_F(SaveFile, ADamagedSaveIsRefusedAndKept)
+{
+    std::string damaged = *EncodeSaveFile(Game(12));
+    damaged.replace(damaged.rfind(" 5 "), 3, " 9 ");  // a place the school does not have
+    Put(damaged);
+    ResetGameState();
+    const LoadResult loaded = ContinueSavedGame();
+    EXPECT_FALSE(loaded.ok);
+    EXPECT_EQ(loaded.problem, LoadProblem::Damaged);
+    EXPECT_NE(loaded.message.find("壊れて"), std::string::npos);
+    EXPECT_NE(loaded.detail.find("line 17"), std::string::npos) << loaded.detail;
+    EXPECT_EQ(Bytes(), damaged);
+    EXPECT_EQ(CaptureGameState(), SavedGame{});
+}
+
+TEST_F(SaveFile, AnUnreadableSaveIsRefusedAndKept)
+{
+    fs::create_directory(SaveFileName);
+    const LoadResult loaded = ContinueSavedGame();
+    EXPECT_FALSE(loaded.ok);
+    EXPECT_EQ(loaded.problem, LoadProblem::Unreadable);
+    EXPECT_TRUE(fs::is_directory(SaveFileName));
+}
+
+TEST_F(SaveFile, PlayerMessagesAreCodePage932Text)
+{
+    std::vector<std::string> messages{ReadSaveFile().message};
+    Put("x\r\n");
+    messages.push_back(ReadSaveFile().message);
+    Put(std::string(17, '\n'));
+    messages.push_back(ReadSaveFile().message);
+    SavedGame unstorable = Game(1);
+    unstorable.namae = "\xf0\x9f\x98\x80";  // an emoji
+    messages.push_back(WriteSaveFile(unstorable).message);
+    for (const std::string& message : messages) {
+        EXPECT_FALSE(message.empty());
+        EXPECT_TRUE(Platform::Utf8ToCp932(message).has_value()) << message;
+    }
+}
+
+TEST_F(SaveFile, ANameTheFileCannotHoldIsAReportedFailure)
+{
+    ASSERT_TRUE(WriteSaveFile(Game(3)).ok);
+    SavedGame game = Game(12);
+    game.myouji = "山\n田";
+    const SaveResult result = WriteSaveFile(game);
+    EXPECT_FALSE(result.ok);
+    EXPECT_FALSE(result.message.empty());
+    EXPECT_EQ(ReadSaveFile().game, Game(3)) << "the earlier save is untouched";
+}
+
+TEST_F(SaveFile, AFailedWriteIsReportedAndKeepsTheEarlierSave)
+{
+    fs::create_directory(SaveFileName);  // nothing can be renamed over a folder
+    const SaveResult result = WriteSaveFile(Game(12));
+    EXPECT_FALSE(result.ok);
+    EXPECT_NE(result.message.find("セーブできませんでした"), std::string::npos);
+    EXPECT_FALSE(result.detail.empty());
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), {}), 1) << "no temporary file is left";
+}
+
+TEST_F(SaveFile, AReadOnlyFolderIsAReportedFailure)
+{
+    if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders all the same";
+    ASSERT_TRUE(WriteSaveFile(Game(3)).ok);
+    fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
+    const SaveResult result = WriteSaveFile(Game(12));
+    EXPECT_FALSE(result.ok);
+    EXPECT_FALSE(result.message.empty());
+    EXPECT_EQ(ReadSaveFile().game, Game(3));
+    const LoadResult continued = ContinueSavedGame();
+    EXPECT_EQ(continued.problem, LoadProblem::NotDeleted) << "a save that cannot be deleted is not resumed";
+}
+
+TEST_F(SaveFile, DeletingLeavesNoSave)
+{
+    EXPECT_TRUE(DeleteSaveFile()) << "no save to delete is fine";
+    ASSERT_TRUE(WriteSaveFile(Game(12)).ok);
+    EXPECT_TRUE(DeleteSaveFile());
+    EXPECT_FALSE(SaveFileExists());
+}
+
+// The game killed in the middle of a save, many times over: the save on disk is always a whole
+// one, the earlier or the new, and loads.
+TEST_F(SaveFile, KilledWhileSavingLeavesAWholeSave)
+{
+    ASSERT_TRUE(WriteSaveFile(Game(1)).ok);
+    std::mt19937 random(1999);
+    for (int round = 0; round < 200; ++round) {
+        const pid_t game = ::fork();
+        ASSERT_GE(game, 0);
+        if (game == 0) {
+            for (Integer minute = 2;; minute = static_cast<Integer>(minute % 29 + 1))
+                if (!WriteSaveFile(Game(minute)).ok) ::_exit(3);
+        }
+        ::usleep(static_cast<useconds_t>(random() % 3000));
+        ASSERT_EQ(::kill(game, SIGKILL), 0);
+        int status = 0;
+        ASSERT_EQ(::waitpid(game, &status, 0), game);
+        ASSERT_TRUE(WIFSIGNALED(status)) << status;
+        const LoadResult loaded = ReadSaveFile();
+        ASSERT_TRUE(loaded.ok) << "round " << round << ": " << loaded.detail;
+        ASSERT_EQ(loaded.game, Game(loaded.game.gameMinute));
+        for (const auto& entry : fs::directory_iterator(folder))
+            if (entry.path().filename() != SaveFileName) fs::remove(entry.path());
+    }
+}

@@ -1,0 +1,309 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <random>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "persist/GameSettings.h"
+#include "platform/SettingsFile.h"
+
+using namespace Platform;
+using namespace std::string_literals;
+using namespace Velmoor2;
+namespace fs = std::filesystem;
+
+namespace {
+
+// Every test has a configuration folder of its own.
+class Settings : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::string pattern = testing::TempDir() + "settings-XXXXXX";
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        folder = pattern;
+        OverrideSettingsDirectory(folder.string());
+    }
+    void TearDown() override
+    {
+        OverrideSettingsDirectory("");
+        fs::permissions(folder, fs::perms::owner_all);
+        fs::remove_all(folder);
+    }
+    std::string FileText() const
+    {
+        std::ifstream in(SettingsFilePath("Corvane"), std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+    void PutFile(const std::string& text) const
+    {
+        fs::create_directories(folder / "Corvane");
+        std::ofstream(folder / "Corvane" / "Corvane.ini", std::ios::binary) << text;
+    }
+
+    fs::path folder;
+};
+
+const char* const FullClearRecord = "和3智1修2康1潤3裕1進2道1";
+
+}  // namespace
+
+TEST_F(Settings, FirstRunReadsEverythingAsEmpty)
+{
+    EXPECT_EQ(GetGameSetting(MyoujiKey), "");
+    EXPECT_EQ(GetGameSetting(NamaeKey), "");
+    EXPECT_EQ(GetGameSetting(ClearRecordKey), "");
+    EXPECT_FALSE(fs::exists(SettingsFilePath("Corvane"))) << "reading creates nothing";
+}
+
+TEST_F(Settings, SavedValuesComeBack)
+{
+    ASSERT_TRUE(SaveGameSetting(MyoujiKey, "山田"));
+    ASSERT_TRUE(SaveGameSetting(NamaeKey, "太郎"));
+    EXPECT_EQ(GetGameSetting(MyoujiKey), "山田");
+    EXPECT_EQ(GetGameSetting(NamaeKey), "太郎");
+    ASSERT_TRUE(SaveGameSetting(MyoujiKey, "鈴木"));
+    EXPECT_EQ(GetGameSetting(MyoujiKey), "鈴木");
+    EXPECT_EQ(GetGameSetting(NamaeKey), "太郎");
+}
+
+TEST_F(Settings, TheFileIsAReadableIniInTheConfigFolder)
+{
+    ASSERT_TRUE(SaveGameSetting(MyoujiKey, "山田"));
+    ASSERT_TRUE(SaveGameSetting(ClearRecordKey, "和3"));
+    EXPECT_EQ(SettingsFilePath("Corvane"), (folder / "Corvane" / "Corvane.ini").string());
+    EXPECT_EQ(FileText(), "[Velmoor2]\nSavedMyouji=山田\nCString=和3\n");
+}
+
+TEST_F(Settings, KeysSectionsAndApplicationMatchWithoutRegardToCase)
+{
+    ASSERT_TRUE(SaveGameSetting("CString", "和3智1"));
+    EXPECT_EQ(GetGameSetting("Cstring"), "和3智1");
+    EXPECT_EQ(GetGameSetting("CSTRING"), "和3智1");
+    EXPECT_EQ(GetSetting("corvane", "VELMOOR2", "cstring"), "和3智1");
+    ASSERT_TRUE(SaveSetting("CORVANE", "velmoor2", "cSTRING", "和3智3"));
+    EXPECT_EQ(GetGameSetting("CString"), "和3智3");
+    EXPECT_EQ(FileText(), "[Velmoor2]\nCString=和3智3\n") << "one key, spelt as first saved";
+}
+
+TEST_F(Settings, AFolderSpeltInAnotherCaseIsUsed)
+{
+    fs::create_directories(folder / "corvane");
+    std::ofstream(folder / "corvane" / "CORVANE.INI") << "[velmoor2]\ncstring=修1\n";
+    EXPECT_EQ(GetGameSetting(ClearRecordKey), "修1");
+    ASSERT_TRUE(SaveGameSetting(MyoujiKey, "山田"));
+    EXPECT_EQ(GetSetting("corvane", "Velmoor2", "SavedMyouji"), "山田");
+    EXPECT_FALSE(fs::exists(folder / "Corvane"));
+}
+
+TEST_F(Settings, MarkerCharactersSurviveByteForByte)
+{
+    ASSERT_TRUE(SaveGameSetting(ClearRecordKey, FullClearRecord));
+    EXPECT_EQ(GetGameSetting(ClearRecordKey), FullClearRecord);
+    EXPECT_NE(FileText().find(FullClearRecord), std::string::npos) << "stored as plain UTF-8";
+}
+
+TEST_F(Settings, AnyValueIsKeptUnchanged)
+{
+    const std::string values[] = {"", " 山田 ", "a=b=c", "[Velmoor2]", "x\ny\r\nz", "\\n", "\\",
+                                  "end\\", std::string("nul\0byte", 8), "; not a comment", "\"quoted\"",
+                                  std::string(5000, 'x'), "\t", "\xff\xfe broken UTF-8"};
+    for (const std::string& value : values) {
+        ASSERT_TRUE(SaveGameSetting(NamaeKey, value));
+        EXPECT_EQ(GetGameSetting(NamaeKey), value);
+    }
+    EXPECT_EQ(GetGameSetting(MyoujiKey), "") << "no value spills into another key";
+}
+
+TEST_F(Settings, EraseRemovesTheSectionOnly)
+{
+    ASSERT_TRUE(SaveGameSetting(MyoujiKey, "山田"));
+    ASSERT_TRUE(SaveGameSetting(ClearRecordKey, "和3"));
+    ASSERT_TRUE(SaveSetting("Corvane", "OtherGame", "Key", "kept"));
+    ASSERT_TRUE(EraseGameSettings());
+    EXPECT_EQ(GetGameSetting(MyoujiKey), "");
+    EXPECT_EQ(GetGameSetting(ClearRecordKey), "");
+    EXPECT_EQ(GetSetting("Corvane", "OtherGame", "Key"), "kept");
+    EXPECT_TRUE(DeleteSettingSection("Corvane", "velmoor2")) << "erasing twice is fine";
+    EXPECT_TRUE(DeleteSettingSection("Corvane", "NeverThere"));
+}
+
+TEST_F(Settings, UnusableNamesAreRefused)
+{
+    EXPECT_FALSE(SaveSetting("Corvane", "Velmoor2", "", "x"));
+    EXPECT_FALSE(SaveSetting("Corvane", "Velmoor2", "a=b", "x"));
+    EXPECT_FALSE(SaveSetting("Corvane", "Velmoor2", " key", "x"));
+    EXPECT_FALSE(SaveSetting("Corvane", "Velmoor2", "line\nbreak", "x"));
+    EXPECT_FALSE(SaveSetting("Corvane", "[x]", "Key", "x"));
+    EXPECT_FALSE(SaveSetting("../Corvane", "Velmoor2", "Key", "x"));
+    EXPECT_FALSE(SaveSetting("..", "Velmoor2", "Key", "x"));
+    EXPECT_EQ(SettingsFilePath("a/b"), "");
+}
+
+TEST_F(Settings, AHandDamagedFileGivesWhatIsReadableAndIsNotRewrittenByReading)
+{
+    const std::string damaged =
+        "garbage line\n[Velmoor2\nSavedMyouji=lost under a broken header\n\xff\xfe\x00\x01\n"
+        "[ Velmoor2 ]\r\n  SavedNamae = 太郎\r\nCString=和3\nCString=ignored second\n[\n=\n[]\nno equals\n"s;
+    PutFile(damaged);
+    EXPECT_EQ(GetGameSetting(MyoujiKey), "");
+    EXPECT_EQ(GetGameSetting(NamaeKey), " 太郎");
+    EXPECT_EQ(GetGameSetting(ClearRecordKey), "和3");
+    EXPECT_EQ(FileText(), damaged);
+
+    ASSERT_TRUE(SaveGameSetting(MyoujiKey, "山田")) << "the next real save writes it afresh";
+    EXPECT_EQ(GetGameSetting(MyoujiKey), "山田");
+    EXPECT_EQ(GetGameSetting(NamaeKey), " 太郎");
+    EXPECT_EQ(GetGameSetting(ClearRecordKey), "和3");
+}
+
+TEST_F(Settings, AFileCutOffAtEveryLengthNeverFails)
+{
+    ASSERT_TRUE(SaveGameSetting(MyoujiKey, "山田"));
+    ASSERT_TRUE(SaveGameSetting(NamaeKey, "太郎"));
+    ASSERT_TRUE(SaveGameSetting(ClearRecordKey, FullClearRecord));
+    const std::string whole = FileText();
+    for (size_t length = 0; length <= whole.size(); ++length) {
+        PutFile(whole.substr(0, length));
+        const std::string record = GetGameSetting(ClearRecordKey);
+        EXPECT_EQ(record, std::string(FullClearRecord).substr(0, record.size())) << length;
+        EXPECT_EQ(FileText(), whole.substr(0, length));
+    }
+    EXPECT_EQ(GetGameSetting(ClearRecordKey), FullClearRecord);
+}
+
+TEST_F(Settings, AnUnreadableFileIsNeverReplaced)
+{
+    fs::create_directories(folder / "Corvane" / "Corvane.ini");  // a folder where the file should be
+    EXPECT_EQ(GetGameSetting(MyoujiKey), "");
+    EXPECT_FALSE(SaveGameSetting(MyoujiKey, "山田"));
+    EXPECT_FALSE(EraseGameSettings());
+    EXPECT_TRUE(fs::is_directory(folder / "Corvane" / "Corvane.ini"));
+}
+
+TEST_F(Settings, AConfigFolderThatCannotBeMadeIsAReportedFailure)
+{
+    std::ofstream(folder / "Corvane") << "a file, not a folder";
+    EXPECT_FALSE(SaveGameSetting(MyoujiKey, "山田"));
+    OverrideSettingsDirectory((folder / "Corvane" / "deeper").string());
+    EXPECT_FALSE(SaveGameSetting(MyoujiKey, "山田"));
+}
+
+TEST_F(Settings, MissingFoldersAreMade)
+{
+    OverrideSettingsDirectory((folder / "a" / "b").string());
+    ASSERT_TRUE(SaveGameSetting(MyoujiKey, "山田"));
+    EXPECT_TRUE(fs::exists(folder / "a" / "b" / "Corvane" / "Corvane.ini"));
+}
+
+TEST_F(Settings, AReadOnlyFolderIsAReportedFailure)
+{
+    if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders all the same";
+    ASSERT_TRUE(SaveGameSetting(MyoujiKey, "山田"));
+    fs::permissions(folder / "Corvane", fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_FALSE(SaveGameSetting(MyoujiKey, "鈴木"));
+    EXPECT_FALSE(EraseGameSettings());
+    EXPECT_EQ(GetGameSetting(MyoujiKey), "山田");
+    fs::permissions(folder / "Corvane", fs::perms::owner_all);
+}
+
+TEST_F(Settings, TwoRunsOneAfterTheOtherSeeEachOthersWrites)
+{
+    ASSERT_TRUE(SaveGameSetting(MyoujiKey, "山田"));
+    const pid_t laterRun = ::fork();
+    ASSERT_GE(laterRun, 0);
+    if (laterRun == 0) {
+        const bool saw = GetGameSetting(MyoujiKey) == "山田";
+        const bool wrote = SaveGameSetting(ClearRecordKey, "和3");
+        ::_exit(saw && wrote ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(laterRun, &status, 0), laterRun);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "the later run did not see the first one's name";
+    EXPECT_EQ(GetGameSetting(ClearRecordKey), "和3");
+}
+
+TEST(SettingsLocation, FollowsTheXdgConfigHomeThenHome)
+{
+    const auto saved = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value ? std::optional<std::string>(value) : std::nullopt;
+    };
+    const std::optional<std::string> xdg = saved("XDG_CONFIG_HOME"), home = saved("HOME");
+    ::setenv("XDG_CONFIG_HOME", "/somewhere/config", 1);
+    ::setenv("HOME", "/home/player", 1);
+    EXPECT_EQ(SettingsFilePath("Corvane"), "/somewhere/config/Corvane/Corvane.ini");
+    ::setenv("XDG_CONFIG_HOME", "relative/ignored", 1);
+    EXPECT_EQ(SettingsFilePath("Corvane"), "/home/player/.config/Corvane/Corvane.ini");
+    ::unsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(SettingsFilePath("Corvane"), "/home/player/.config/Corvane/Corvane.ini");
+    OverrideSettingsDirectory("/tests/config");
+    EXPECT_EQ(SettingsFilePath("Corvane"), "/tests/config/Corvane/Corvane.ini");
+    OverrideSettingsDirectory("");
+    xdg ? ::setenv("XDG_CONFIG_HOME", xdg->c_str(), 1) : ::unsetenv("XDG_CONFIG_HOME");
+    home ? ::setenv("HOME", home->c_str(), 1) : ::unsetenv("HOME");
+}
+
+TEST(SettingsText, FormatThenParseGivesTheSameDocument)
+{
+    const SettingsDocument document{
+        {"Velmoor2", {{"SavedMyouji", "山田"}, {"CString", std::string("a\\b\nc\r\0", 7)}}},
+        {"Other", {{"k", ""}, {"x", "=[y]"}}}};
+    EXPECT_EQ(ParseSettingsText(FormatSettingsText(document)).size(), 2u);
+    const SettingsDocument again = ParseSettingsText(FormatSettingsText(document));
+    for (size_t s = 0; s < document.size(); ++s) {
+        EXPECT_EQ(again[s].name, document[s].name);
+        ASSERT_EQ(again[s].entries.size(), document[s].entries.size());
+        for (size_t e = 0; e < document[s].entries.size(); ++e) {
+            EXPECT_EQ(again[s].entries[e].key, document[s].entries[e].key);
+            EXPECT_EQ(again[s].entries[e].value, document[s].entries[e].value);
+        }
+    }
+}
+
+TEST(SettingsText, UnknownEscapesAreKeptAsWritten)
+{
+    const SettingsDocument document = ParseSettingsText("[S]\nk=a\\qb\\\n");
+    ASSERT_EQ(document.size(), 1u);
+    EXPECT_EQ(document[0].entries.at(0).value, "a\\qb\\");
+}
+
+TEST(SettingsText, SeededRandomInputsNeverCrashAndSettleAfterOneRewrite)
+{
+    std::mt19937 random(8128);
+    const auto pick = [&](size_t bound) { return static_cast<size_t>(random() % bound); };
+    const char alphabet[] = "[]=\\nr0 \t\rVelmoor2CStringSavedkv\xe5\x92\x8c\xff";
+    const auto noise = [&](size_t most) {
+        std::string text(pick(most + 1), ' ');
+        for (char& c : text) c = pick(4) ? alphabet[pick(sizeof alphabet - 1)] : static_cast<char>(random());
+        return text;
+    };
+    constexpr int Inputs = 100000;
+    size_t entries = 0;
+    for (int i = 0; i < Inputs; ++i) {
+        std::string text;  // lines shaped like headers and keys, with noise in every part
+        for (size_t lines = pick(8); lines > 0; --lines) {
+            switch (pick(4)) {
+            case 0: text += "[" + noise(8) + (pick(4) ? "]" : ""); break;
+            case 1: text += pick(2) ? "[Velmoor2]" : "[velmoor2 ]"; break;
+            case 2: text += noise(6) + "=" + noise(12); break;
+            default: text += noise(20); break;
+            }
+            text += pick(5) ? "\n" : "\r\n";
+        }
+        const std::string once = FormatSettingsText(ParseSettingsText(text));
+        ASSERT_EQ(FormatSettingsText(ParseSettingsText(once)), once) << "input " << i;
+        for (const SettingsSection& section : ParseSettingsText(once)) {
+            ASSERT_TRUE(IsUsableSettingsName(section.name));
+            entries += section.entries.size();
+        }
+    }
+    RecordProperty("inputs", Inputs);
+    std::printf("settings parser fuzz: %d inputs, %zu entries read\n", Inputs, entries);
+    EXPECT_GT(entries, 0u);
+}
