@@ -31,13 +31,7 @@ Sections Parse(std::string_view text)
 {
     Sections sections;
     Section* current = nullptr;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        std::string_view line = text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
-        start = end == std::string_view::npos ? text.size() : end + 1;
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
+    for (std::string_view line : TextLines(text)) {
         if (line.empty() || line.front() == '#')
             continue;
         if (line.starts_with("== ") && line.ends_with(" ==") && line.size() > 6) {
@@ -83,6 +77,21 @@ void ReplaceAll(std::string& text, std::string_view marker, const std::string& v
 }
 
 }  // namespace
+
+std::vector<std::string_view> TextLines(std::string_view text)
+{
+    std::vector<std::string_view> lines;
+    size_t start = 0;
+    while (start < text.size()) {
+        const size_t end = text.find('\n', start);
+        std::string_view line = text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
+        start = end == std::string_view::npos ? text.size() : end + 1;
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        lines.push_back(line);
+    }
+    return lines;
+}
 
 const std::vector<SceneLine>& ScriptSection(std::string_view file, std::string_view section)
 {

@@ -19,6 +19,9 @@ const std::vector<SceneLine>& ScriptSection(std::string_view file, std::string_v
 std::string KeyedText(std::string_view file, std::string_view section, std::string_view key);
 bool HasSection(std::string_view file, std::string_view section);
 
+// The lines of a story file, without their line ends.
+std::vector<std::string_view> TextLines(std::string_view text);
+
 // The player's names where the story marks them: {MYOUJI} family name, {NAMAE} given name.
 std::string SpliceNames(std::string_view text);
 

@@ -8,7 +8,6 @@
 #include <algorithm>
 
 namespace Platform {
-namespace {
 
 class ShapeWidget : public ReportingWidget<QWidget> {
 public:
@@ -32,16 +31,10 @@ protected:
     }
 };
 
-}  // namespace
-
-struct Shape::Impl {
-    ShapeWidget* widget;
-};
-
 Shape::Shape(Window& window, ShapeKind kind, int left, int top, int width, int height, Colour colour, int widthPx)
-    : Shape(new ShapeWidget(WidgetOf(window)), nullptr)
+    : Shape(new ShapeWidget(WidgetOf(window)))
 {
-    ShapeWidget* widget = impl_->widget;
+    ShapeWidget* widget = widget_;
     widget->kind = kind;
     widget->colour = ToQColor(colour);
     widget->penWidth = widthPx;
@@ -55,17 +48,14 @@ Shape::Shape(Window& window, ShapeKind kind, int left, int top, int width, int h
     }
 }
 
-Shape::Shape(QWidget* widget, Impl*)
-    : Control(widget, &static_cast<ShapeWidget*>(widget)->mouse), impl_(new Impl{static_cast<ShapeWidget*>(widget)})
-{
-}
+Shape::Shape(ShapeWidget* widget) : Control(widget, &widget->mouse), widget_(widget) {}
 
-Shape::~Shape() { delete impl_; }
+Shape::~Shape() = default;
 
 void Shape::SetColour(Colour colour)
 {
-    impl_->widget->colour = ToQColor(colour);
-    impl_->widget->update();
+    widget_->colour = ToQColor(colour);
+    widget_->update();
 }
 
 }  // namespace Platform

@@ -3,11 +3,10 @@
 #include "platform/Colour.h"
 #include "platform/Control.h"
 
-class QWidget;
-
 namespace Platform {
 
 class Window;
+class ShapeWidget;
 
 enum class ShapeKind { Rectangle, Line };
 
@@ -19,9 +18,8 @@ public:
     void SetColour(Colour colour);
 
 private:
-    struct Impl;
-    Shape(QWidget* widget, Impl* impl);
-    Impl* impl_;
+    explicit Shape(ShapeWidget* widget);
+    ShapeWidget* widget_;
 };
 
 }  // namespace Platform

@@ -14,14 +14,9 @@ std::string GreetingText(std::string_view id)
     for (const StoryFile& story : StoryFiles()) {
         if (story.name != file)
             continue;
-        size_t at = 0;
-        while (at < story.text.size()) {
-            size_t end = story.text.find('\n', at);
-            std::string_view line = story.text.substr(at, end == std::string_view::npos ? std::string_view::npos : end - at);
-            at = end == std::string_view::npos ? story.text.size() : end + 1;
+        for (std::string_view line : TextLines(story.text))
             if (line.starts_with(prefix))
                 return SpliceNames(line.substr(prefix.size()));
-        }
     }
     return "";
 }
