@@ -11,9 +11,7 @@ packages=(cmake g++ make pkg-config libgtest-dev qt6-base-dev qt6-svg-dev qt6-tr
 if [ "$(id -u)" = 0 ]; then sudo=; else sudo=sudo; fi
 $sudo apt-get update -qq
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${packages[@]}" >/dev/null
-# The picture and music generators are not wired in yet: the game runs without pictures and
-# music (empty picture box, silence) until they are.
-content=OFF
+content=ON
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEL_BUILD_CONTENT=$content >/dev/null
 cmake --build build -j2
 case "$mode" in

@@ -22,7 +22,8 @@ enum Phase : Integer {
     ClosingTimePhase = 5,
 };
 
-inline std::string CrLf;
+// The line break of every two-line text: message boxes and labels.
+inline const std::string CrLf = "\r\n";
 inline Integer ClickFlag = False;
 inline Integer GameMinute = 0;
 inline std::array<Integer, 7> Love{};

@@ -12,7 +12,6 @@ namespace Velmoor2 {
 void StartUp()
 {
     SeedRandomFromClock();
-    CrLf = "\r\n";
 
     // INTERIM START-UP, until the logo, title and start screens exist: the game begins at once
     // in the schoolyard at 4:31 PM with a default name. TargetGirl 9 stands for "nobody picked

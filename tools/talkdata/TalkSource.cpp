@@ -1,0 +1,93 @@
+#include "TalkSource.h"
+
+#include <algorithm>
+#include <fstream>
+#include <regex>
+
+namespace {
+
+// The next blank-separated word of `rest`, removed from it.
+std::string TakeWord(std::string& rest)
+{
+    const size_t blank = rest.find(' ');
+    std::string word = rest.substr(0, blank);
+    rest = blank == std::string::npos ? "" : rest.substr(blank + 1);
+    return word;
+}
+
+// The data files separate fields by commas and quote with double quotes; our texts never need either.
+bool IsPlainText(const std::string& text)
+{
+    return !text.empty() && text.find_first_of(",\" \t\r") == std::string::npos;
+}
+
+}  // namespace
+
+void ReadTalkSource(const std::string& path, TalkSource& source)
+{
+    static const std::regex Id("[1-7][1-6][AB]");
+    static const std::regex Code("[1-9][0-9][0-9]");
+    static const std::regex Change("[+-][0-9]");
+    std::ifstream in(path);
+    if (!in) {
+        source.problems.push_back(path + ": cannot be read");
+        return;
+    }
+    std::map<std::string, size_t> byId;  // conversation index by id
+    std::string line;
+    for (int number = 1; std::getline(in, line); ++number) {
+        const std::string where = path + ":" + std::to_string(number) + ": ";
+        if (line.empty() || line[0] == '#')
+            continue;
+        std::string rest = line;
+        const std::string kind = TakeWord(rest);
+        if (kind == "greeting")
+            continue;  // the greetings are built into the game, not into the data files
+        if (kind == "reply") {
+            const std::string code = TakeWord(rest);
+            if (!std::regex_match(code, Code) || !IsPlainText(rest))
+                source.problems.push_back(where + "a reply needs a three-digit code and a caption");
+            else if (!source.captions.emplace(code, rest).second)
+                source.problems.push_back(where + "reply " + code + " is given twice");
+        } else if (kind == "talk") {
+            TalkConversation talk{TakeWord(rest), {}, {}};
+            while (!rest.empty())
+                talk.codes.push_back(TakeWord(rest));
+            if (!std::regex_match(talk.id, Id) || byId.count(talk.id))
+                source.problems.push_back(where + "talk " + talk.id + " is not a new conversation id");
+            byId.emplace(talk.id, source.conversations.size());
+            source.conversations.push_back(talk);
+        } else if (kind == "response") {
+            const std::string id = TakeWord(rest);
+            const std::string code = TakeWord(rest);
+            const std::string change = TakeWord(rest);
+            if (!byId.count(id) || !std::regex_match(change, Change) || !IsPlainText(rest))
+                source.problems.push_back(where + "a response needs a known id, a code, a change like +3 and a text");
+            else if (!source.conversations[byId[id]].responses.emplace(code, TalkResponse{change, rest}).second)
+                source.problems.push_back(where + "response " + id + " " + code + " is given twice");
+        } else {
+            source.problems.push_back(where + "unknown line kind '" + kind + "'");
+        }
+    }
+}
+
+void CheckTalkSource(TalkSource& source)
+{
+    for (const TalkConversation& talk : source.conversations) {
+        if (talk.codes.size() != 10)
+            source.problems.push_back("talk " + talk.id + " names " + std::to_string(talk.codes.size()) +
+                                      " codes instead of ten");
+        for (const std::string& code : talk.codes) {
+            // A code must belong to her own range, or another heroine's caption could answer it.
+            if (code.size() != 3 || code[0] != talk.id[1])
+                source.problems.push_back("talk " + talk.id + ": code " + code + " is not one of her own");
+            if (!source.captions.count(code))
+                source.problems.push_back("talk " + talk.id + ": no reply line for " + code);
+            if (!talk.responses.count(code))
+                source.problems.push_back("talk " + talk.id + ": no response to " + code);
+        }
+        for (const auto& [code, response] : talk.responses)
+            if (std::find(talk.codes.begin(), talk.codes.end(), code) == talk.codes.end())
+                source.problems.push_back("talk " + talk.id + ": response to " + code + " is never offered");
+    }
+}
