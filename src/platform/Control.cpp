@@ -90,6 +90,14 @@ void Control::SimulateClick()
         Send(guard, QEvent::MouseButtonRelease, 1, 0);
 }
 
+void Control::SimulateDoubleClick(int shift)
+{
+    // The second press of a double-click, as the window system reports it after the first click.
+    SimulateMouseDown(LeftButton, shift);
+    if (widget_->isEnabled() && widget_->isVisible())
+        Send(widget_, QEvent::MouseButtonDblClick, LeftButton, shift);
+}
+
 void Control::SimulateMouseDown(int button, int shift)
 {
     if (!widget_->isEnabled() || !widget_->isVisible())

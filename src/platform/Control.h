@@ -36,6 +36,7 @@ public:
     // Real input events sent to the control, as the player would make them (tests and demos).
     void SimulateClick();
     void SimulateMouseDown(int button, int shift);
+    void SimulateDoubleClick(int shift = 0);
 
 protected:
     Control(QWidget* widget, MouseHandlers* mouse);

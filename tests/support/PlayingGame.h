@@ -1,0 +1,55 @@
+#pragma once
+// A game in progress on the real main screen, with the game directory's data files and
+// pictures, and a player who clicks at once whenever the game waits for a click.
+#include "game/GameState.h"
+#include "game/Movement.h"
+#include "game/VelMain.h"
+#include "platform/Application.h"
+#include "platform/MessageBox.h"
+#include "talk/VelSerif.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+class PlayingGame : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_NE(::getcwd(home, sizeof home), nullptr);
+        ASSERT_EQ(::chdir(VEL_GAME_DIR), 0);
+        using namespace Velmoor2;
+        PlayerMyouji = "高瀬";
+        PlayerNamae = "悠";
+        Love = {};
+        MetFlag = {};
+        TalkKey.clear();
+        TargetGirl = 9;
+        GameMinute = 0;
+        CurrentPlace = 3;
+        GamePhase = FreeAtPlace;
+        TheMainScreen.Get().Form.Show();
+        UpdatePlaceButtons();
+        Platform::SetIdleHook([] {
+            if (TheMainScreen.IsLoaded())
+                TheMainScreen.Get().Label1.SimulateClick();
+            Platform::Defer([] {});  // wake the wait at once instead of at the next timer
+        });
+    }
+    void TearDown() override
+    {
+        Platform::SetIdleHook({});
+        Platform::SetMessageBoxHook({});
+        Velmoor2::TheReplyDialog.Unload();
+        Velmoor2::TheMainScreen.Unload();
+        Platform::PumpEvents();
+        EXPECT_EQ(::chdir(home), 0);
+    }
+    static void Tick() { Velmoor2::TheMainScreen.Get().Timer1_Timer(); }
+    static void TickUntil(int minute)
+    {
+        while (Velmoor2::GameMinute < minute)
+            Tick();
+    }
+    char home[4096] = {};
+};

@@ -1,0 +1,184 @@
+// Many seeded afternoons played on the shipped conversations: a player who goes after one girl
+// and answers her with the best reply on offer, and a player who wanders and answers at random.
+// Walking, arrivals and coming-by follow the main screen's clock; replies are drawn as the game
+// draws them. The rates are printed for the balance notes and the attentive player must win.
+#include "endings/ClosingDecision.h"
+#include "game/GameState.h"
+#include "game/Places.h"
+#include "talk/ConversationFiles.h"
+#include "talk/EncounterTable.h"
+#include "talk/ReplyDraw.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <bit>
+#include <map>
+#include <random>
+#include <unistd.h>
+
+using namespace Velmoor2;
+
+namespace {
+
+using Changes = std::array<int, 10>;
+
+// Every conversation's ten affection changes, read once through the game's own readers.
+std::map<std::string, Changes> ShippedChanges()
+{
+    char home[4096];
+    EXPECT_NE(::getcwd(home, sizeof home), nullptr);
+    EXPECT_EQ(::chdir(VEL_GAME_DIR), 0);
+    std::map<std::string, Changes> all;
+    for (int window = 1; window <= 6; ++window)
+        for (int place = 1; place <= PlaceCount; ++place)
+            if (auto row = EncounterAt(window, place))
+                for (const std::string& id : {row->idA, row->idB}) {
+                    auto codes = ReplyCodesOf(id);
+                    if (!std::holds_alternative<std::array<Integer, 10>>(codes))
+                        continue;
+                    Changes changes{};
+                    for (int i = 0; i < 10; ++i) {
+                        auto response = ResponseTo(id, std::get<std::array<Integer, 10>>(codes)[i]);
+                        changes[i] = std::holds_alternative<Response>(response) ? std::get<Response>(response).change : 0;
+                    }
+                    all[id] = changes;
+                }
+    EXPECT_EQ(::chdir(home), 0);
+    return all;
+}
+
+// Who the player meets when the clock reaches `minute`: arriving (walked) or waiting.
+std::optional<Encounter> MeetingAt(int minute, int place, bool arrived, unsigned metMask)
+{
+    const int window = arrived ? ArrivalWindow(minute) : ComingByWindow(minute);
+    auto row = window ? EncounterAt(window, place) : std::nullopt;
+    if (!row || (metMask >> row->heroine & 1))
+        return std::nullopt;
+    return row;
+}
+
+// One afternoon's moves: at each free minute stay (0) or walk to a place.
+using Policy = std::function<int(int minute, int place, unsigned metMask)>;
+
+// The conversations a policy leads to, in order, with the set letter the clock gives them.
+std::vector<std::string> PlayRoute(const Policy& policy)
+{
+    std::vector<std::string> ids;
+    unsigned met = 0;
+    int place = 3;
+    for (int minute = 1; minute < 30;) {
+        const int destination = policy(minute, place, met);
+        const bool walking = destination != 0 && AreNeighbours(place, destination);
+        const int next = walking ? minute + WalkingMinutes(place, destination) : minute + 1;
+        if (next >= 30)
+            break;
+        if (walking)
+            place = destination;
+        if (auto row = MeetingAt(next, place, walking, met)) {
+            met |= 1u << row->heroine;
+            ids.push_back(walking ? row->idA : row->idB);
+        }
+        minute = next;
+    }
+    return ids;
+}
+
+// The route that meets `girl` with as few other girls as possible, found over every
+// (minute, place, met) state of the afternoon.
+std::vector<std::string> RouteTo(int girl)
+{
+    struct Best { int others = 1000; int destination = 0; };
+    std::map<std::tuple<int, int, unsigned>, Best> memo;
+    std::function<Best(int, int, unsigned)> solve = [&](int minute, int place, unsigned met) -> Best {
+        auto key = std::tuple{minute, place, met};
+        if (auto found = memo.find(key); found != memo.end())
+            return found->second;
+        Best best;
+        bool canMove = false;
+        for (int destination = 0; destination <= PlaceCount; ++destination) {
+            const bool walking = destination != 0 && AreNeighbours(place, destination);
+            if (destination != 0 && !walking)
+                continue;
+            const int next = walking ? minute + WalkingMinutes(place, destination) : minute + 1;
+            if (next >= 30)
+                continue;
+            canMove = true;
+            const int there = walking ? destination : place;
+            unsigned after = met;
+            if (auto row = MeetingAt(next, there, walking, met))
+                after |= 1u << row->heroine;
+            if (Best option = solve(next, there, after); option.others < best.others)
+                best = {option.others, destination};
+        }
+        if (!canMove)  // five o'clock: the day is scored by who was met
+            best = {met >> girl & 1 ? std::popcount(met) - 1 : 1000, 0};
+        return memo[key] = best;
+    };
+    return PlayRoute([&](int minute, int place, unsigned met) { return solve(minute, place, met).destination; });
+}
+
+struct Tally {
+    std::array<int, 9> endings{};
+    int games = 0;
+    double Rate(int girl) const { return 100.0 * endings[girl] / games; }
+};
+
+// One game: starting affection 0..4, the album pick costs 2, each conversation answered.
+int PlayGame(const std::vector<std::string>& ids, int albumGirl, const std::map<std::string, Changes>& changes,
+             std::mt19937& random, bool bestReply)
+{
+    std::uniform_real_distribution<double> unit(0.0, 1.0);
+    Love = {};
+    MetFlag = {};
+    for (int girl = 1; girl <= 6; ++girl)
+        Love[girl] = static_cast<Integer>(random() % 5);
+    Love[albumGirl] = static_cast<Integer>(Love[albumGirl] - 2);
+    for (const std::string& id : ids) {
+        const int girl = id[1] - '0';
+        MetFlag[girl] = 1;
+        const std::array<int, 5> offered = DrawFivePositions([&] { return unit(random); });
+        int chosen = changes.at(id)[offered[random() % 5] - 1];
+        if (bestReply)
+            for (int position : offered)
+                chosen = std::max(chosen, changes.at(id)[position - 1]);
+        Love[girl] = static_cast<Integer>(Love[girl] + chosen);
+    }
+    return DecideEndingGirl().girl;
+}
+
+}  // namespace
+
+TEST(BalanceSimulation, AnAttentivePlayerCanWinEachGirlAndAWandererSeesEveryEnding)
+{
+    const auto changes = ShippedChanges();
+    ASSERT_EQ(changes.size(), 35u);
+    constexpr int Games = 2000;
+    std::mt19937 random(5);
+    for (int girl = 1; girl <= 6; ++girl) {
+        const std::vector<std::string> route = RouteTo(girl);
+        Tally tally;
+        for (tally.games = 0; tally.games < Games; ++tally.games)
+            ++tally.endings[PlayGame(route, girl, changes, random, true)];
+        std::string met;
+        for (const std::string& id : route)
+            met += id + " ";
+        std::printf("attentive player after heroine %d (meets %s): wins %.1f %%, heroine 7 %.1f %%, heroine 8 %.1f %%\n",
+                    girl, met.c_str(), tally.Rate(girl), tally.Rate(7), tally.Rate(8));
+        EXPECT_GE(tally.Rate(girl), 85.0) << girl;
+    }
+    Tally wanderer;
+    for (wanderer.games = 0; wanderer.games < Games * 5; ++wanderer.games) {
+        const std::vector<std::string> route = PlayRoute([&](int, int place, unsigned) {
+            const int choice = static_cast<int>(random() % (PlaceCount + 1));
+            return random() % 2 && AreNeighbours(place, choice) ? choice : 0;
+        });
+        ++wanderer.endings[PlayGame(route, 1 + random() % 6, changes, random, false)];
+    }
+    std::printf("wandering player, random replies:");
+    for (int girl = 1; girl <= 8; ++girl)
+        std::printf(" %d: %.1f %%", girl, wanderer.Rate(girl));
+    std::printf("\n");
+    for (int girl = 1; girl <= 8; ++girl)
+        EXPECT_GT(wanderer.endings[girl], 0) << girl;
+}

@@ -1,0 +1,98 @@
+// The conversation files the build ships, read the way the game reads them, so that no player
+// ever meets the missing-data report from our own files.
+#include "game/GameState.h"
+#include "platform/Cp932.h"
+#include "talk/ConversationFiles.h"
+#include "talk/EncounterTable.h"
+#include "talk/FieldReader.h"
+#include "talk/Greetings.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <set>
+#include <unistd.h>
+
+using namespace Velmoor2;
+
+namespace {
+
+std::set<std::string> TimetableIds()
+{
+    std::set<std::string> ids;
+    for (int window = 1; window <= 6; ++window)
+        for (int place = 1; place <= 7; ++place)
+            if (auto encounter = EncounterAt(window, place)) {
+                ids.insert(encounter->idA);
+                if (window > 1)
+                    ids.insert(encounter->idB);
+            }
+    return ids;
+}
+
+// Each conversation's own section of the response file: the fields after its id up to the next id.
+std::map<std::string, std::set<int>> ResponseSections()
+{
+    std::ifstream file("VelResp.dat", std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    const std::string text = Platform::Cp932ToUtf8(bytes).value_or("");
+    std::map<std::string, std::set<int>> sections;
+    std::string current;
+    FieldReader reader(text);
+    while (auto field = reader.Next()) {
+        if (field->size() == 3 && std::isalpha(static_cast<unsigned char>((*field)[2])))
+            current = *field;
+        else
+            sections[current].insert(std::stoi(field->substr(0, 3)));
+    }
+    return sections;
+}
+
+class ShippedConversations : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_NE(::getcwd(home, sizeof home), nullptr);
+        ASSERT_EQ(::chdir(VEL_GAME_DIR), 0);
+    }
+    void TearDown() override { EXPECT_EQ(::chdir(home), 0); }
+    char home[4096] = {};
+};
+
+}  // namespace
+
+TEST_F(ShippedConversations, EveryTimetableConversationHasTenAnsweredReplies)
+{
+    const std::set<std::string> ids = TimetableIds();
+    ASSERT_EQ(ids.size(), 35u);
+    const auto sections = ResponseSections();
+    for (const std::string& id : ids) {
+        using TenCodes = std::array<Integer, 10>;
+        const auto codes = ReplyCodesOf(id);
+        ASSERT_TRUE(std::holds_alternative<TenCodes>(codes)) << std::get<TalkError>(codes).message;
+        for (Integer code : std::get<TenCodes>(codes)) {
+            EXPECT_EQ(code / 100, id[1] - '0') << id << " offers another heroine's reply " << code;
+            const auto caption = ReplyCaption(code);
+            EXPECT_TRUE(std::holds_alternative<std::string>(caption) && !std::get<std::string>(caption).empty())
+                << code;
+            const auto response = ResponseTo(id, code);
+            ASSERT_TRUE(std::holds_alternative<Response>(response)) << std::get<TalkError>(response).message;
+            EXPECT_FALSE(std::get<Response>(response).text.empty()) << id << " " << code;
+            EXPECT_TRUE(sections.at(id).count(code)) << id << " " << code << " answered from another section";
+        }
+    }
+}
+
+TEST_F(ShippedConversations, EveryConversationHasAGreetingAndHeroineFiveNamesThePlayer)
+{
+    PlayerMyouji = "高瀬";
+    for (const std::string& id : TimetableIds()) {
+        const std::string greeting = GreetingText(id);
+        EXPECT_FALSE(greeting.empty()) << id;
+        EXPECT_EQ(greeting.find('{'), std::string::npos) << id;
+        const bool named = id[1] == '5' && id != "15A";
+        EXPECT_EQ(greeting.find("高瀬君") != std::string::npos, named) << id << ": " << greeting;
+    }
+}
