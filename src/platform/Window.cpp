@@ -67,7 +67,7 @@ Window::Window(int clientWidthTwips, int clientHeightTwips, const std::string& c
     widget->setFixedSize(ToPixels(clientWidthTwips), ToPixels(clientHeightTwips));
     widget->setWindowTitle(ToQt(caption));
     widget->setFocusPolicy(Qt::StrongFocus);
-    SetIcon("velmoor2");
+    SetIcon("icon");
 }
 
 Window::~Window()
