@@ -2,6 +2,7 @@
 # One-step set-up: installs Debian packages, builds, then plays or tests.
 #   ./build.sh play   install, build and start the game
 #   ./build.sh test   install, build and run every test (non-zero exit on failure)
+#   ./build.sh bench  install, build and print the game's figures (about two and a half minutes)
 set -euo pipefail
 cd "$(dirname "$0")"
 mode=${1:-test}
@@ -17,5 +18,6 @@ cmake --build build -j2
 case "$mode" in
   play) cd build/game && exec ./velmoor2 ;;
   test) ctest --test-dir build --output-on-failure ;;
-  *) echo "unknown mode: $mode (use: play or test)" >&2; exit 2 ;;
+  bench) cd build/game && exec ../velbench ;;
+  *) echo "unknown mode: $mode (use: play, test or bench)" >&2; exit 2 ;;
 esac

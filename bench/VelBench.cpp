@@ -1,0 +1,125 @@
+// velbench [seconds]: the game's figures, run from the game directory. Start-up to the main
+// screen, memory in play, CPU while the player stands idle (music off, then on), one scene
+// switch, one reply draw and one response lookup. The idle stretches last `seconds` (60 by
+// default; a short run gives rougher CPU figures).
+#include "game/GameState.h"
+#include "game/Random.h"
+#include "game/Scenes.h"
+#include "game/VelMain.h"
+#include "media/CV_Midi.h"
+#include "platform/Application.h"
+#include "platform/Timer.h"
+#include "startup/StartUp.h"
+#include "talk/ConversationFiles.h"
+#include "talk/ReplyDraw.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <tuple>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Milliseconds since the kernel started this process (to its clock-tick resolution).
+double MsSinceProcessStart()
+{
+    std::ifstream stat("/proc/self/stat");
+    std::string all((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+    std::istringstream fields(all.substr(all.rfind(')') + 2));
+    std::string field;
+    for (int i = 3; i <= 22; ++i)
+        fields >> field;  // field 22: start time in clock ticks after boot
+    timespec now{};
+    clock_gettime(CLOCK_BOOTTIME, &now);
+    const double startMs = std::stod(field) * 1000.0 / static_cast<double>(sysconf(_SC_CLK_TCK));
+    return now.tv_sec * 1000.0 + now.tv_nsec / 1e6 - startMs;
+}
+
+double ResidentMiB()
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::stod(line.substr(6)) / 1024.0;
+    return 0;
+}
+
+double CpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+// Lets the game run on its own, as when the player only watches, for the given time.
+void RunFor(int ms)
+{
+    bool done = false;
+    Platform::Timer stop(ms, true);
+    stop.OnTick([&] { done = true; });
+    while (!done)
+        Platform::WaitForEvents();
+}
+
+double IdleCpuPercent(int seconds)
+{
+    const double cpu = CpuSeconds();
+    const auto start = Clock::now();
+    RunFor(seconds * 1000);
+    const double wall = std::chrono::duration<double>(Clock::now() - start).count();
+    return 100.0 * (CpuSeconds() - cpu) / wall;
+}
+
+template <typename Action> double AverageMs(int times, Action action)
+{
+    const auto start = Clock::now();
+    for (int i = 0; i < times; ++i)
+        action(i);
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count() / times;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    using namespace Velmoor2;
+    const int seconds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 60;
+    Platform::StartApplication();
+    StartUp();
+    Platform::PumpEvents();
+    std::printf("start to main screen shown: %.0f ms\n", MsSinceProcessStart());
+
+    RunFor(10000);
+    std::printf("resident memory after 10 s: %.1f MiB\n", ResidentMiB());
+
+    CV_Midi::MidiOff = true;
+    CV_Midi::MidiClose();
+    std::printf("idle CPU, music off: %.2f %% of a core over %d s\n", IdleCpuPercent(seconds), seconds);
+    CV_Midi::MidiOff = false;
+    CV_Midi::LoopMidi = "M294C.mid";
+    CV_Midi::MidiPlay(CV_Midi::LoopMidi);
+    std::printf("idle CPU, music on:  %.2f %% of a core over %d s\n", IdleCpuPercent(seconds), seconds);
+
+    // Two empty places share the walking music; a heroine's scene changes the song as well.
+    for (auto [first, second, what] : {std::tuple{"C230C", "C250C", "picture only"},
+                                       std::tuple{"C230C", "C231C", "picture and song"}})
+        std::printf("scene switch, %s: %.2f ms\n", what, AverageMs(50, [&](int i) {
+            ShowScene(i % 2 ? second : first, "ベンチマーク", "");
+            Platform::PumpEvents();
+        }));
+    std::printf("reply draw: %.4f ms\n", AverageMs(1000, [](int) { DrawFivePositions(RandomUnit); }));
+    // The last code of the last conversation in the file: the longest search there is.
+    const auto codes76B = std::get<std::array<Integer, 10>>(ReplyCodesOf("76B"));
+    std::printf("response lookup: %.3f ms\n", AverageMs(200, [&](int) { ResponseTo("76B", codes76B[9]); }));
+    std::printf("resident memory at the end: %.1f MiB\n", ResidentMiB());
+    std::fflush(stdout);
+    Platform::EndProgram();
+}

@@ -1,0 +1,266 @@
+#include "PictureRenderer.h"
+
+#include "Blur.h"
+#include "DrawKit.h"
+#include "Icons.h"
+#include "Lettering.h"
+#include "Scenery.h"
+
+#include <QPainter>
+#include <functional>
+
+namespace {
+
+class Canvas {
+public:
+    Canvas(QSize size, int supersample)
+        : image_(size * supersample, QImage::Format_ARGB32_Premultiplied), scale_(supersample)
+    {
+        image_.fill(Qt::transparent);
+        begin();
+    }
+    QPainter& painter() { return painter_; }
+    void blur(int radius)
+    {
+        const QTransform kept = painter_.worldTransform();
+        painter_.end();
+        blurImage(image_, radius * scale_);
+        begin();
+        painter_.setWorldTransform(kept);
+    }
+    // Draws `paint` on a layer of its own, flattened to `colour`, then lays it on the canvas.
+    void silhouette(const std::function<void(QPainter&)>& paint, const QColor& colour)
+    {
+        QImage layer = paintLayer(paint);
+        QPainter lp(&layer);
+        lp.setCompositionMode(QPainter::CompositionMode_SourceIn);
+        lp.fillRect(layer.rect(), colour);
+        lp.end();
+        // Thin see-through strokes inside the shape would show as pale lines: thicken them.
+        const QImage once = layer;
+        QPainter thicken(&layer);
+        thicken.drawImage(0, 0, once);
+        thicken.drawImage(0, 0, once);
+        thicken.end();
+        lay(layer);
+    }
+    // Draws `paint` on a layer of its own and puts it in the hour's light: the tint
+    // multiplied over it, and the low sun's warm light on the side it comes from.
+    void lit(const std::function<void(QPainter&)>& paint, const Light& light)
+    {
+        QImage layer = paintLayer(paint);
+        if (light.tintStrength > 0) {
+            QImage shade = layer;
+            QPainter sp(&shade);
+            sp.setCompositionMode(QPainter::CompositionMode_SourceIn);
+            sp.fillRect(shade.rect(), light.tint);
+            QLinearGradient side(0, 0, shade.width(), 0);
+            side.setColorAt(0, withAlpha(light.glow, light.glowStrength * 0.5));
+            side.setColorAt(0.6, withAlpha(light.glow, 0));
+            sp.setCompositionMode(QPainter::CompositionMode_SourceAtop);
+            sp.fillRect(shade.rect(), side);
+            sp.end();
+            QPainter lp(&layer);
+            lp.setCompositionMode(QPainter::CompositionMode_Multiply);
+            lp.setOpacity(std::min(1.0, light.tintStrength * 1.2));
+            lp.drawImage(0, 0, shade);
+            lp.end();
+        }
+        lay(layer);
+    }
+    QImage finish(QSize size)
+    {
+        painter_.end();
+        return image_.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+
+private:
+    QImage paintLayer(const std::function<void(QPainter&)>& paint)
+    {
+        QImage layer(image_.size(), QImage::Format_ARGB32_Premultiplied);
+        layer.fill(Qt::transparent);
+        QPainter lp(&layer);
+        lp.setRenderHints(QPainter::Antialiasing);
+        lp.setWorldTransform(painter_.worldTransform());
+        if (painter_.hasClipping()) // inside a photo or an icon's round panel
+            lp.setClipPath(painter_.clipPath());
+        paint(lp);
+        return layer;
+    }
+    void lay(const QImage& layer)
+    {
+        painter_.save();
+        painter_.resetTransform();
+        painter_.drawImage(0, 0, layer);
+        painter_.restore();
+    }
+    void begin()
+    {
+        painter_.begin(&image_);
+        painter_.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+        painter_.scale(scale_, scale_);
+    }
+    QImage image_;
+    int scale_;
+    QPainter painter_;
+};
+
+const Heroine& heroineOf(const PictureBook& book, const DescriptionLine& line)
+{
+    const auto found = book.heroines.find(line.words.value(1));
+    if (found == book.heroines.end())
+        failAt(line, "no heroine or classmate " + line.words.value(1));
+    return *found;
+}
+
+void drawFigureLayer(Canvas& canvas, const DescriptionLine& line, const PictureBook& book,
+                     const Palette& palette, const Light& light)
+{
+    if (line.words.size() < 7)
+        failAt(line, "expected: figure ID POSE FACE X Y SCALE [flip] [silhouette]");
+    FigurePlacement placement;
+    placement.pose = line.words[2];
+    placement.face = line.words[3];
+    placement.anchor = QPointF(numberAt(line, 4), numberAt(line, 5));
+    placement.scale = numberAt(line, 6);
+    const QStringList options = line.words.mid(7);
+    placement.flipped = options.contains("flip");
+    const Heroine& heroine = heroineOf(book, line);
+    if (options.contains("silhouette"))
+        canvas.silhouette([&](QPainter& p) { drawFigure(p, heroine, placement, palette); },
+                          palette("silhouette"));
+    else
+        canvas.lit([&](QPainter& p) { drawFigure(p, heroine, placement, palette); }, light);
+}
+
+// The 300 x 200 scene scaled to cover `box`, centred, the overflow cut off.
+void drawSceneLayer(QPainter& p, const DescriptionLine& line, const Palette& palette, QRectF box)
+{
+    if (line.words.size() >= 6)
+        box = QRectF(numberAt(line, 2), numberAt(line, 3), numberAt(line, 4), numberAt(line, 5));
+    const double s = std::max(box.width() / 300, box.height() / 200);
+    p.save();
+    p.setClipRect(box, Qt::IntersectClip);
+    p.translate(box.center());
+    p.scale(s, s);
+    p.translate(-150, -100);
+    drawScenery(p, line.words.value(1), palette);
+    p.restore();
+}
+
+void drawPanel(QPainter& p, const Heroine& heroine, const Palette& palette, QRectF area)
+{
+    const QColor accent = figurePalette(heroine, palette)("accent");
+    QRadialGradient g(area.center() - QPointF(0, area.height() * 0.2), area.width() * 0.8);
+    g.setColorAt(0, mix(accent, Qt::white, 0.7));
+    g.setColorAt(1, accent);
+    QPainterPath round;
+    round.addRoundedRect(area.adjusted(0.5, 0.5, -0.5, -0.5), area.width() * 0.16, area.width() * 0.16);
+    p.fillPath(round, g);
+    p.setClipPath(round);
+}
+
+void drawPetals(QPainter& p, const DescriptionLine& line, const Palette& palette, QRectF area)
+{
+    Dice dice(unsigned(numberAt(line, 2)));
+    const QColor petal = palette.colour("blossom").lighter(112);
+    for (int i = 0; i < int(numberAt(line, 1)); ++i) {
+        p.save();
+        p.translate(area.left() + dice.range(0, area.width()), area.top() + dice.range(0, area.height()));
+        p.rotate(dice.range(0, 180));
+        const double r = dice.range(1.5, 3.2);
+        QPainterPath leaf;
+        leaf.moveTo(-r, 0);
+        leaf.quadTo(0, -r * 0.9, r, 0);
+        leaf.quadTo(0, r * 0.9, -r, 0);
+        p.fillPath(leaf, withAlpha(petal, dice.range(0.6, 0.95)));
+        p.restore();
+    }
+}
+
+void drawVignette(QPainter& p, double strength, const Palette& palette, QRectF area)
+{
+    QRadialGradient g(area.center(), std::hypot(area.width(), area.height()) * 0.55);
+    const QColor shade = palette("silhouette");
+    g.setColorAt(0.55, withAlpha(shade, 0));
+    g.setColorAt(1, withAlpha(shade, strength));
+    p.fillRect(area, g);
+}
+
+// A printed snapshot: a soft shadow under it first, the white edge after its contents.
+void beginPhoto(QPainter& p, QRectF box)
+{
+    p.fillRect(box.translated(2, 3), QColor(60, 40, 30, 70));
+    p.fillRect(box, Qt::white);
+    p.save();
+    p.translate(box.topLeft());
+    p.setClipRect(QRectF(QPointF(0, 0), box.size()), Qt::IntersectClip);
+}
+
+void endPhoto(QPainter& p, QRectF box)
+{
+    p.restore();
+    p.setPen(QPen(QColor(252, 250, 246), 3, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(box.adjusted(1.5, 1.5, -1.5, -1.5));
+    p.setPen(QPen(QColor(180, 170, 160), 0.6));
+    p.drawRect(box);
+    p.setPen(Qt::NoPen);
+}
+
+} // namespace
+
+QImage renderPicture(const PictureSpec& spec, const PictureBook& book)
+{
+    Canvas canvas(spec.size, spec.supersample);
+    QPainter& p = canvas.painter();
+    const Light light = spec.light.isEmpty() ? Light{} : book.lights.value(spec.light);
+    const Palette palette = book.common.with(light.palette);
+    const QRectF whole(QPointF(0, 0), spec.size);
+    QRectF area = whole;   // the picture, or the photo being drawn
+    QRectF photo;
+    for (const DescriptionLine& line : spec.layers) {
+        const QString& kind = line.words[0];
+        if (kind == "scene") {
+            drawSceneLayer(p, line, palette, area);
+        } else if (kind == "icon") {
+            drawIcon(p, line.words.value(1), spec.size, palette);
+        } else if (kind == "panel") {
+            drawPanel(p, heroineOf(book, line), palette, area);
+        } else if (kind == "petals") {
+            drawPetals(p, line, palette, area);
+        } else if (kind == "figure") {
+            drawFigureLayer(canvas, line, book, palette, light);
+        } else if (kind == "lettering") {
+            if (line.words.size() < 5)
+                failAt(line, "expected: lettering X Y SIZE TEXT...");
+            drawLettering(p, QPointF(numberAt(line, 1), numberAt(line, 2)), numberAt(line, 3),
+                          line.words.mid(4).join(' '));
+        } else if (kind == "photo") {
+            if (!photo.isNull())
+                failAt(line, "a photo inside a photo");
+            photo = QRectF(numberAt(line, 1), numberAt(line, 2), numberAt(line, 3), numberAt(line, 4));
+            beginPhoto(p, photo);
+            area = QRectF(QPointF(0, 0), photo.size());
+        } else if (kind == "end") {
+            if (photo.isNull())
+                failAt(line, "end without a photo");
+            endPhoto(p, photo);
+            photo = QRectF();
+            area = whole;
+        } else if (kind == "blur") {
+            canvas.blur(int(numberAt(line, 1)));
+        } else if (kind == "tint") {
+            applyTint(p, light, area);
+        } else if (kind == "glow") {
+            applyGlow(p, light, QPointF(numberAt(line, 1), numberAt(line, 2)), numberAt(line, 3));
+        } else if (kind == "vignette") {
+            drawVignette(p, numberAt(line, 1), palette, area);
+        } else {
+            failAt(line, "unknown layer: " + kind);
+        }
+    }
+    if (!photo.isNull())
+        failAt(spec.head, "a photo without its end");
+    return canvas.finish(spec.size);
+}

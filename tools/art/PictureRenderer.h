@@ -1,0 +1,22 @@
+// Draws one picture by running its layer lines in order:
+//   scene NAME [X Y W H]                  a place's background (see Scenery.cpp), filling
+//                                         the picture or the given box without distortion
+//   figure ID POSE FACE X Y SCALE [flip] [silhouette]
+//                                         heroine ID (or a boy of the album), her waist's
+//                                         centre at (X, Y); a silhouette is one flat colour
+//   icon NAME                             a small picture filling the whole (see Icons.h)
+//   panel ID                              a soft backdrop in heroine ID's colour
+//   photo X Y W H ... end                 a snapshot: the layers between are drawn inside
+//                                         the box, with its own corner as the origin
+//   lettering X Y SIZE TEXT...            the game's name in gold, centred on X, baseline Y
+//   blur RADIUS                           soft-focus everything drawn so far
+//   tint                                  the light's colour over everything so far
+//   glow X Y RADIUS                       the light's glow
+//   vignette STRENGTH                     evening shade closing in at the edges
+//   petals COUNT SEED                     cherry petals drifting in front
+#pragma once
+#include "PictureBook.h"
+
+#include <QImage>
+
+QImage renderPicture(const PictureSpec& spec, const PictureBook& book);
