@@ -154,7 +154,7 @@ void Window::SimulateKeyPress(int character)
 
 bool Window::SaveScreenshot(const std::string& path) const
 {
-    return impl_->widget->grab().save(ToQt(path), "PNG");
+    return impl_->widget->grab().save(ToQt(path));  // the format follows the extension
 }
 
 }  // namespace Platform

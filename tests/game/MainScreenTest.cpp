@@ -1,8 +1,14 @@
 // The main screen in play: the clock, walking, meeting a heroine, answering or ignoring her,
 // the hidden fast clock and the quit question.
 #include "game/Places.h"
+#include "game/Scenes.h"
 #include "platform/Input.h"
 #include "support/PlayingGame.h"
+
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <set>
 
 using namespace Velmoor2;
 
@@ -95,4 +101,54 @@ TEST_F(PlayingGame, TheQuitQuestionCancelledKeepsTheGameGoing)
     Main().Form.SimulateCloseBox();
     EXPECT_EQ(asked, 1);
     EXPECT_TRUE(Main().Form.IsVisible());
+}
+
+namespace {
+
+struct Bitmap {
+    int width = 0, height = 0;
+    std::string bytes;
+    uint32_t Pixel(int x, int y) const
+    {
+        const int bpp = bytes[28] / 8;
+        const int stride = (width * bpp + 3) / 4 * 4;
+        const size_t at = static_cast<unsigned char>(bytes[10]) + static_cast<size_t>(height - 1 - y) * stride + x * bpp;
+        return static_cast<unsigned char>(bytes[at]) | static_cast<unsigned char>(bytes[at + 1]) << 8 |
+               static_cast<unsigned char>(bytes[at + 2]) << 16;
+    }
+};
+
+Bitmap ReadBitmap(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    Bitmap bitmap;
+    bitmap.bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    if (bitmap.bytes.size() > 54) {
+        std::memcpy(&bitmap.width, &bitmap.bytes[18], 4);
+        std::memcpy(&bitmap.height, &bitmap.bytes[22], 4);
+    }
+    return bitmap;
+}
+
+}  // namespace
+
+TEST_F(PlayingGame, TheMainScreenShowsItsPictureAndJapaneseText)
+{
+    ShowScene("C230C", "誰もいないようだ。しばらく待ってみようか。", "");
+    const std::string path = testing::TempDir() + "main-screen.bmp";
+    ASSERT_TRUE(Main().Form.SaveScreenshot(path));
+    const Bitmap shot = ReadBitmap(path);
+    ASSERT_GE(shot.width, 308);
+    ASSERT_GE(shot.height, 280);
+    std::set<uint32_t> pictureColours;
+    for (int y = 0; y < 200; ++y)
+        for (int x = 8; x < 308; ++x)
+            pictureColours.insert(shot.Pixel(x, y));
+    EXPECT_GT(pictureColours.size(), 100u) << "the scene picture is missing";
+    int inked = 0;
+    const int top = Platform::ToPixels(Main().Label1.Top());
+    for (int y = top; y < top + 20; ++y)
+        for (int x = 8; x < 300; ++x)
+            inked += (shot.Pixel(x, y) & 0xFF) < 0x60;
+    EXPECT_GT(inked, 150) << "no text drawn in the text label";
 }
