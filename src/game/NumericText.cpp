@@ -1,26 +1,38 @@
 #include "game/NumericText.h"
 
+#include <algorithm>
+#include <limits>
+
 namespace Velmoor2 {
+
+NumberReading ReadNumber(std::string_view text)
+{
+    constexpr long Lowest = std::numeric_limits<Integer>::min();
+    constexpr long Highest = std::numeric_limits<Integer>::max();
+    NumberReading number;
+    size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+        ++i;
+    const bool negative = i < text.size() && text[i] == '-';
+    if (i < text.size() && (text[i] == '-' || text[i] == '+'))
+        ++i;
+    long value = 0;  // stops growing once past the range, however many digits follow
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        number.found = true;
+        if (value <= -Lowest)
+            value = value * 10 + (text[i] - '0');
+    }
+    if (negative)
+        value = -value;
+    number.fits = value >= Lowest && value <= Highest;
+    number.value = static_cast<Integer>(std::clamp(value, Lowest, Highest));
+    number.end = i;
+    return number;
+}
 
 Integer NumericValue(std::string_view text)
 {
-    size_t i = 0;
-    while (i < text.size() && text[i] == ' ')
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-        negative = text[i++] == '-';
-    long value = 0;
-    while (i < text.size() && text[i] >= '0' && text[i] <= '9' && value < 100000)
-        value = value * 10 + (text[i++] - '0');
-    if (negative)
-        value = -value;
-    // Beyond the 16-bit range a number is held at its nearest end.
-    if (value > 32767)
-        value = 32767;
-    if (value < -32768)
-        value = -32768;
-    return static_cast<Integer>(value);
+    return ReadNumber(text).value;
 }
 
 }  // namespace Velmoor2

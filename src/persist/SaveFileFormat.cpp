@@ -3,6 +3,7 @@
 #include <limits>
 #include <vector>
 
+#include "game/NumericText.h"
 #include "platform/Cp932.h"
 
 namespace Velmoor2 {
@@ -29,35 +30,6 @@ std::string IntegerLine(int value)
 }
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-struct Number {
-    bool fits = true;    // false when it does not fit in an Integer
-    bool found = false;  // false when the text holds no number (it reads as 0)
-    Integer value = 0;
-    size_t end = 0;      // where the number's text stops
-};
-
-// Leading blanks, an optional sign, then digits as far as they go.
-Number ReadNumber(std::string_view text)
-{
-    Number number;
-    size_t i = 0;
-    while (i < text.size() && IsBlank(text[i])) ++i;
-    const bool negative = i < text.size() && text[i] == '-';
-    if (i < text.size() && (text[i] == '-' || text[i] == '+')) ++i;
-    long value = 0;  // stops growing once past any Integer, however many digits follow
-    for (; i < text.size() && IsDigit(text[i]); ++i) {
-        number.found = true;
-        if (value <= -static_cast<long>(std::numeric_limits<Integer>::min()))
-            value = value * 10 + (text[i] - '0');
-    }
-    if (negative) value = -value;
-    number.fits = value >= std::numeric_limits<Integer>::min() && value <= std::numeric_limits<Integer>::max();
-    if (number.found && number.fits) number.value = static_cast<Integer>(value);
-    number.end = i;
-    return number;
-}
 
 class LineReader {
 public:
@@ -102,7 +74,7 @@ struct Parser {
 
     bool IntegerField(int line, Integer& into, int low, int high)
     {
-        const Number number = ReadNumber(lines.line(line));
+        const NumberReading number = ReadNumber(lines.line(line));
         if (!number.fits) return Fail(line, "number out of range");
         if (number.value < low || number.value > high) return Fail(line, "value out of range");
         into = number.value;
@@ -117,7 +89,7 @@ struct Parser {
             into = static_cast<Integer>(static_cast<unsigned char>(text[0]) - LetterOfZero);
             return true;
         }
-        const Number number = ReadNumber(text);
+        const NumberReading number = ReadNumber(text);
         if (!number.found || number.end != text.size()) return Fail(line, "no affection letter or number");
         if (!number.fits) return Fail(line, "number out of range");
         into = number.value;
