@@ -12,12 +12,14 @@ packages=(cmake g++ make pkg-config libgtest-dev qt6-base-dev qt6-svg-dev qt6-tr
 if [ "$(id -u)" = 0 ]; then sudo=; else sudo=sudo; fi
 $sudo apt-get update -qq
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${packages[@]}" >/dev/null
-content=ON
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEL_BUILD_CONTENT=$content >/dev/null
-cmake --build build -j2
+
+# The tests run on their own build with AddressSanitizer and UndefinedBehaviorSanitizer.
+if [ "$mode" = test ]; then dir=build-check sanitize=ON; else dir=build sanitize=OFF; fi
+cmake -S . -B $dir -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEL_SANITIZE=$sanitize >/dev/null
+cmake --build $dir -j2
 case "$mode" in
   play) cd build/game && exec ./velmoor2 ;;
-  test) ctest --test-dir build --output-on-failure ;;
+  test) ctest --test-dir build-check --output-on-failure ;;
   bench) cd build/game && exec ../velbench ;;
   *) echo "unknown mode: $mode (use: play, test or bench)" >&2; exit 2 ;;
 esac

@@ -70,7 +70,6 @@ protected:
 
 TEST_F(ClosingSequence, EachHeroinesEndingIsRecordedWithItsKind)
 {
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
     // The children run this body again up to their own ending: seed the old record only once.
     if (GetGameSetting(ClearRecordKey).empty())
         SaveGameSetting(ClearRecordKey, "道1");
@@ -90,7 +89,6 @@ TEST_F(ClosingSequence, EachHeroinesEndingIsRecordedWithItsKind)
 
 TEST_F(ClosingSequence, AReplayFromTheDataRoomCanSkipTheRollAndRecordsNothing)
 {
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
     EraseGameSettings();
     EXPECT_EXIT(PlayReplayOf(3), testing::ExitedWithCode(0), "");
     EXPECT_EQ(GetGameSetting(ClearRecordKey), "");
