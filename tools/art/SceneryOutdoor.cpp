@@ -52,7 +52,7 @@ void bench(QPainter& p, const Palette& c, QPointF at, double w)
     p.fillRect(QRectF(at.x(), at.y() + w * 0.23, w, 3), withAlpha(QColor(0, 0, 0), 0.15));
 }
 
-void ground(QPainter& p, const Palette& c, double horizon, const QColor& near, const QColor& far)
+void ground(QPainter& p, double horizon, const QColor& near, const QColor& far)
 {
     p.fillRect(QRectF(0, horizon, 300, 200 - horizon), vertical(horizon, 200, far, near));
 }
@@ -72,7 +72,7 @@ void drawSchoolyard(QPainter& p, const Palette& c)
     drawSky(p, c, horizon, {40, 40}, 3);
     drawDistance(p, c, horizon - 4);
     schoolBlock(p, c, QRectF(60, 48, 170, 46), 3, true);
-    ground(p, c, horizon, c("sand"), c("sand").darker(108));
+    ground(p, horizon, c("sand"), c("sand").darker(108));
     // The running track: a flattened ring in perspective with white lane lines.
     QPainterPath track;
     track.addEllipse(QPointF(140, 136), 170, 40);
@@ -103,7 +103,7 @@ void drawPool(QPainter& p, const Palette& c)
     for (double x = 160; x < 300; x += 26)
         p.fillRect(QRectF(x, 64, 14, 8), c("sky-low"));
     const View v{{150, 84}, 90};
-    ground(p, c, horizon, c("deck"), c("deck").darker(106));
+    ground(p, horizon, c("deck"), c("deck").darker(106));
     // The pool, its winter cover sagging between the lane ropes.
     v.quad(p, c("pool-edge"), -3.2, 1.0, 1.2, 3.2, 1.0, 1.2, 3.2, 1.0, 9, -3.2, 1.0, 9);
     v.quad(p, c("pool-cover"), -3.0, 1.0, 1.5, 3.0, 1.0, 1.5, 3.0, 1.0, 8.7, -3.0, 1.0, 8.7);
@@ -136,7 +136,7 @@ void drawCourts(QPainter& p, const Palette& c)
     p.fillPath(gym, vertical(10, 80, c("building"), c("building").darker(120)));
     for (double x = 120; x < 300; x += 18)
         p.fillRect(QRectF(x, 44, 10, 10), mix(c("sky-low"), c("sun"), 0.3));
-    ground(p, c, horizon, c("deck"), c("deck"));
+    ground(p, horizon, c("deck"), c("deck"));
     const View v{{150, 80}, 90};
     v.quad(p, c("court"), -3.5, 1.0, 1.0, 3.5, 1.0, 1.0, 3.5, 1.0, 12, -3.5, 1.0, 12);
     const QColor white(250, 250, 245);
@@ -185,7 +185,7 @@ void drawGarden(QPainter& p, const Palette& c)
     // Hedge and trees at the back.
     for (int i = 0; i < 10; ++i)
         ellipse(p, {i * 34.0, horizon - 2}, 24, 14, c("leaf").darker(135));
-    ground(p, c, horizon, c("grass"), c("grass").darker(115));
+    ground(p, horizon, c("grass"), c("grass").darker(115));
     // The small greenhouse, its glass catching the sky.
     const QRectF gh(196, 56, 84, 46);
     QPainterPath house;
