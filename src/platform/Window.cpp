@@ -1,6 +1,7 @@
 #include "platform/Window.h"
 
 #include "platform/Application.h"
+#include "platform/Input.h"
 #include "platform/QtBridge.h"
 #include "platform/ResourcePicture.h"
 
@@ -149,6 +150,19 @@ void Window::SimulateKeyPress(int character)
 {
     QString text(QChar(static_cast<char16_t>(character)));
     QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(impl_->widget, &press);
+}
+
+void Window::SimulateKeyDown(int keyCode, int shift)
+{
+    Qt::KeyboardModifiers modifiers;
+    if (shift & ShiftKey)
+        modifiers |= Qt::ShiftModifier;
+    if (shift & CtrlKey)
+        modifiers |= Qt::ControlModifier;
+    if (shift & AltKey)
+        modifiers |= Qt::AltModifier;
+    QKeyEvent press(QEvent::KeyPress, keyCode, modifiers);
     QCoreApplication::sendEvent(impl_->widget, &press);
 }
 

@@ -47,6 +47,8 @@ public:
     // As the player pressing the close box, or typing a character (tests).
     void SimulateCloseBox();
     void SimulateKeyPress(int character);
+    // A key going down with the modifiers held (Shift = 1, Ctrl = 2, Alt = 4).
+    void SimulateKeyDown(int keyCode, int shift);
     bool SaveScreenshot(const std::string& path) const;
 
     struct Impl;

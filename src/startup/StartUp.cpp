@@ -1,11 +1,13 @@
 #include "startup/StartUp.h"
 
+#include "frontend/Demoform.h"
 #include "game/GameState.h"
 #include "game/Movement.h"
 #include "game/Places.h"
 #include "game/Random.h"
 #include "game/Scenes.h"
 #include "game/VelMain.h"
+#include "platform/Application.h"
 
 namespace Velmoor2 {
 
@@ -13,7 +15,13 @@ void StartUp()
 {
     SeedRandomFromClock();
 
-    // INTERIM START-UP, until the logo, title and start screens exist: the game begins at once
+    // The maker's logo runs its 24 ticks, then hides itself.
+    TheLogoDemo.Get().Form.Show();
+    while (TheLogoDemo.Get().Form.IsVisible())
+        Platform::WaitForEvents();
+    TheLogoDemo.Unload();
+
+    // INTERIM START-UP, until the title and start screens exist: after the logo the game begins
     // in the schoolyard at 4:31 PM with a default name. TargetGirl 9 stands for "nobody picked
     // in the album" while letting the quit dialog work. The front-end replaces all of this.
     PlayerMyouji = "高瀬";
