@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <fstream>
-#include <regex>
 
 namespace {
 
@@ -15,6 +14,25 @@ std::string TakeWord(std::string& rest)
     return word;
 }
 
+bool InRange(char c, char low, char high) { return c >= low && c <= high; }
+
+// A conversation id: place 1-7, heroine 1-6, A (she was there) or B (she came by).
+bool IsConversationId(const std::string& id)
+{
+    return id.size() == 3 && InRange(id[0], '1', '7') && InRange(id[1], '1', '6') && (id[2] == 'A' || id[2] == 'B');
+}
+
+bool IsReplyCode(const std::string& code)
+{
+    return code.size() == 3 && InRange(code[0], '1', '9') && InRange(code[1], '0', '9') && InRange(code[2], '0', '9');
+}
+
+// An affection change as the response file stores it: a sign and one digit.
+bool IsChange(const std::string& change)
+{
+    return change.size() == 2 && (change[0] == '+' || change[0] == '-') && InRange(change[1], '0', '9');
+}
+
 // The data files separate fields by commas and quote with double quotes; our texts never need either.
 bool IsPlainText(const std::string& text)
 {
@@ -25,9 +43,6 @@ bool IsPlainText(const std::string& text)
 
 void ReadTalkSource(const std::string& path, TalkSource& source)
 {
-    static const std::regex Id("[1-7][1-6][AB]");
-    static const std::regex Code("[1-9][0-9][0-9]");
-    static const std::regex Change("[+-][0-9]");
     std::ifstream in(path);
     if (!in) {
         source.problems.push_back(path + ": cannot be read");
@@ -45,7 +60,7 @@ void ReadTalkSource(const std::string& path, TalkSource& source)
             continue;  // the greetings are built into the game, not into the data files
         if (kind == "reply") {
             const std::string code = TakeWord(rest);
-            if (!std::regex_match(code, Code) || !IsPlainText(rest))
+            if (!IsReplyCode(code) || !IsPlainText(rest))
                 source.problems.push_back(where + "a reply needs a three-digit code and a caption");
             else if (!source.captions.emplace(code, rest).second)
                 source.problems.push_back(where + "reply " + code + " is given twice");
@@ -53,7 +68,7 @@ void ReadTalkSource(const std::string& path, TalkSource& source)
             TalkConversation talk{TakeWord(rest), {}, {}};
             while (!rest.empty())
                 talk.codes.push_back(TakeWord(rest));
-            if (!std::regex_match(talk.id, Id) || byId.count(talk.id))
+            if (!IsConversationId(talk.id) || byId.count(talk.id))
                 source.problems.push_back(where + "talk " + talk.id + " is not a new conversation id");
             byId.emplace(talk.id, source.conversations.size());
             source.conversations.push_back(talk);
@@ -61,7 +76,7 @@ void ReadTalkSource(const std::string& path, TalkSource& source)
             const std::string id = TakeWord(rest);
             const std::string code = TakeWord(rest);
             const std::string change = TakeWord(rest);
-            if (!byId.count(id) || !std::regex_match(change, Change) || !IsPlainText(rest))
+            if (!byId.count(id) || !IsChange(change) || !IsPlainText(rest))
                 source.problems.push_back(where + "a response needs a known id, a code, a change like +3 and a text");
             else if (!source.conversations[byId[id]].responses.emplace(code, TalkResponse{change, rest}).second)
                 source.problems.push_back(where + "response " + id + " " + code + " is given twice");
