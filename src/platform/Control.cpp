@@ -46,18 +46,6 @@ void Control::OnMouseMove(std::function<void(int, int, int, int)> handler) { mou
 
 namespace {
 
-Qt::KeyboardModifiers QtModifiers(int shift)
-{
-    Qt::KeyboardModifiers modifiers;
-    if (shift & ShiftKey)
-        modifiers |= Qt::ShiftModifier;
-    if (shift & CtrlKey)
-        modifiers |= Qt::ControlModifier;
-    if (shift & AltKey)
-        modifiers |= Qt::AltModifier;
-    return modifiers;
-}
-
 Qt::MouseButton QtButton(int button)
 {
     switch (button) {

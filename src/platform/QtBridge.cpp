@@ -1,5 +1,7 @@
 #include "platform/QtBridge.h"
 
+#include "platform/Input.h"
+
 #include <QMouseEvent>
 
 namespace Platform {
@@ -23,12 +25,24 @@ int ModifierState(Qt::KeyboardModifiers modifiers)
 {
     int shift = 0;
     if (modifiers & Qt::ShiftModifier)
-        shift |= 1;
+        shift |= ShiftKey;
     if (modifiers & Qt::ControlModifier)
-        shift |= 2;
+        shift |= CtrlKey;
     if (modifiers & Qt::AltModifier)
-        shift |= 4;
+        shift |= AltKey;
     return shift;
+}
+
+Qt::KeyboardModifiers QtModifiers(int shift)
+{
+    Qt::KeyboardModifiers modifiers;
+    if (shift & ShiftKey)
+        modifiers |= Qt::ShiftModifier;
+    if (shift & CtrlKey)
+        modifiers |= Qt::ControlModifier;
+    if (shift & AltKey)
+        modifiers |= Qt::AltModifier;
+    return modifiers;
 }
 
 int ButtonCode(Qt::MouseButton button)

@@ -18,6 +18,8 @@ QString ToQt(const std::string& text);
 std::string FromQt(const QString& text);
 QColor ToQColor(Colour colour);
 int ModifierState(Qt::KeyboardModifiers modifiers);
+// The other way: Shift = 1, Ctrl = 2, Alt = 4 as Qt modifiers (for simulated input).
+Qt::KeyboardModifiers QtModifiers(int shift);
 int ButtonCode(Qt::MouseButton button);
 
 // Mouse callbacks shared by every control.

@@ -1,7 +1,6 @@
 #include "platform/Window.h"
 
 #include "platform/Application.h"
-#include "platform/Input.h"
 #include "platform/QtBridge.h"
 #include "platform/ResourcePicture.h"
 
@@ -155,14 +154,7 @@ void Window::SimulateKeyPress(int character)
 
 void Window::SimulateKeyDown(int keyCode, int shift)
 {
-    Qt::KeyboardModifiers modifiers;
-    if (shift & ShiftKey)
-        modifiers |= Qt::ShiftModifier;
-    if (shift & CtrlKey)
-        modifiers |= Qt::ControlModifier;
-    if (shift & AltKey)
-        modifiers |= Qt::AltModifier;
-    QKeyEvent press(QEvent::KeyPress, keyCode, modifiers);
+    QKeyEvent press(QEvent::KeyPress, keyCode, QtModifiers(shift));
     QCoreApplication::sendEvent(impl_->widget, &press);
 }
 
