@@ -22,15 +22,22 @@ bool readColour(const DescriptionLine& line, Palette& palette)
     return true;
 }
 
+// The colours every picture shares, allowed at the head of any description file.
+bool readCommonBlock(const DescriptionBlock& block, PictureBook& book)
+{
+    if (block.head.words[0] != "common")
+        return false;
+    for (const DescriptionLine& line : block.body)
+        if (!readColour(line, book.common))
+            failAt(line, "only colour lines belong in the common block");
+    return true;
+}
+
 void readLights(const QString& path, PictureBook& book)
 {
     for (const DescriptionBlock& block : readDescriptionFile(path)) {
-        if (block.head.words[0] == "common") {
-            for (const DescriptionLine& line : block.body)
-                if (!readColour(line, book.common))
-                    failAt(line, "only colour lines belong in the common block");
+        if (readCommonBlock(block, book))
             continue;
-        }
         if (block.head.words[0] != "light" || block.head.words.size() != 2)
             failAt(block.head, "expected: light NAME");
         Light light;
@@ -55,12 +62,8 @@ void readLights(const QString& path, PictureBook& book)
 void readHeroines(const QString& path, PictureBook& book)
 {
     for (const DescriptionBlock& block : readDescriptionFile(path)) {
-        if (block.head.words[0] == "common") {
-            for (const DescriptionLine& line : block.body)
-                if (!readColour(line, book.common))
-                    failAt(line, "only colour lines belong in the common block");
+        if (readCommonBlock(block, book))
             continue;
-        }
         const QString& kind = block.head.words[0];
         if ((kind != "heroine" && kind != "classmate") || block.head.words.size() != 2)
             failAt(block.head, "expected: heroine NUMBER or classmate NAME");
