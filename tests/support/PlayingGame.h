@@ -6,18 +6,18 @@
 #include "game/VelMain.h"
 #include "platform/Application.h"
 #include "platform/MessageBox.h"
+#include "support/CurrentFolder.h"
 #include "talk/VelSerif.h"
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
+#include <memory>
 
 class PlayingGame : public testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_NE(::getcwd(home, sizeof home), nullptr);
-        ASSERT_EQ(::chdir(VEL_GAME_DIR), 0);
+        inGameDirectory = std::make_unique<CurrentFolder>(VEL_GAME_DIR);
         using namespace Velmoor2;
         PlayerMyouji = "高瀬";
         PlayerNamae = "悠";
@@ -43,7 +43,7 @@ protected:
         Velmoor2::TheReplyDialog.Unload();
         Velmoor2::TheMainScreen.Unload();
         Platform::PumpEvents();
-        EXPECT_EQ(::chdir(home), 0);
+        inGameDirectory.reset();
     }
     static void Tick() { Velmoor2::TheMainScreen.Get().Timer1_Timer(); }
     static void TickUntil(int minute)
@@ -51,5 +51,5 @@ protected:
         while (Velmoor2::GameMinute < minute)
             Tick();
     }
-    char home[4096] = {};
+    std::unique_ptr<CurrentFolder> inGameDirectory;
 };

@@ -1,26 +1,22 @@
 #pragma once
 // A fresh folder under the test temp directory that becomes the current directory for one test,
 // as the game reads and writes its files in the current directory.
-#include <gtest/gtest.h>
+#include "support/CurrentFolder.h"
 
 #include <fstream>
+#include <memory>
 #include <string>
-#include <unistd.h>
+#include <cstdlib>
 
 class ScratchFolder {
 public:
     ScratchFolder()
     {
         std::string pattern = testing::TempDir() + "velmoor-XXXXXX";
-        if (::mkdtemp(pattern.data()) == nullptr || ::getcwd(home_, sizeof home_) == nullptr ||
-            ::chdir(pattern.c_str()) != 0)
+        if (::mkdtemp(pattern.data()) == nullptr)
             ADD_FAILURE() << "no scratch folder";
         path_ = pattern;
-    }
-    ~ScratchFolder()
-    {
-        if (::chdir(home_) != 0)
-            ADD_FAILURE() << "cannot return from the scratch folder";
+        current_ = std::make_unique<CurrentFolder>(path_);
     }
     ScratchFolder(const ScratchFolder&) = delete;
     ScratchFolder& operator=(const ScratchFolder&) = delete;
@@ -32,6 +28,6 @@ public:
     }
 
 private:
-    char home_[4096] = {};
     std::string path_;
+    std::unique_ptr<CurrentFolder> current_;
 };

@@ -5,6 +5,7 @@
 #include "endings/ClosingDecision.h"
 #include "game/GameState.h"
 #include "game/Places.h"
+#include "support/CurrentFolder.h"
 #include "talk/ConversationFiles.h"
 #include "talk/EncounterTable.h"
 #include "talk/ReplyDraw.h"
@@ -15,7 +16,6 @@
 #include <bit>
 #include <map>
 #include <random>
-#include <unistd.h>
 
 using namespace Velmoor2;
 
@@ -26,9 +26,7 @@ using Changes = std::array<int, 10>;
 // Every conversation's ten affection changes, read once through the game's own readers.
 std::map<std::string, Changes> ShippedChanges()
 {
-    char home[4096];
-    EXPECT_NE(::getcwd(home, sizeof home), nullptr);
-    EXPECT_EQ(::chdir(VEL_GAME_DIR), 0);
+    CurrentFolder inGameDirectory(VEL_GAME_DIR);
     std::map<std::string, Changes> all;
     for (int window = 1; window <= 6; ++window)
         for (int place = 1; place <= PlaceCount; ++place)
@@ -44,7 +42,6 @@ std::map<std::string, Changes> ShippedChanges()
                     }
                     all[id] = changes;
                 }
-    EXPECT_EQ(::chdir(home), 0);
     return all;
 }
 

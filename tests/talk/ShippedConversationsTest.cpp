@@ -2,6 +2,7 @@
 // ever meets the missing-data report from our own files.
 #include "game/GameState.h"
 #include "platform/Cp932.h"
+#include "support/CurrentFolder.h"
 #include "talk/ConversationFiles.h"
 #include "talk/EncounterTable.h"
 #include "talk/FieldReader.h"
@@ -13,7 +14,6 @@
 #include <iterator>
 #include <map>
 #include <set>
-#include <unistd.h>
 
 using namespace Velmoor2;
 
@@ -52,13 +52,7 @@ std::map<std::string, std::set<int>> ResponseSections()
 
 class ShippedConversations : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        ASSERT_NE(::getcwd(home, sizeof home), nullptr);
-        ASSERT_EQ(::chdir(VEL_GAME_DIR), 0);
-    }
-    void TearDown() override { EXPECT_EQ(::chdir(home), 0); }
-    char home[4096] = {};
+    CurrentFolder inGameDirectory{VEL_GAME_DIR};
 };
 
 }  // namespace
