@@ -1,7 +1,8 @@
 #pragma once
 // Holds the one instance of a screen: created on first use, destroyed on unload. A later use
 // creates it afresh with its design values. The destruction waits until the running handler
-// has returned, because a screen is often unloaded from inside one of its own handlers.
+// has returned, because a screen is often unloaded from inside one of its own handlers; a
+// handler that pumps events after a nested one may have unloaded its screen holds it with Hold.
 #include "platform/Application.h"
 
 #include <memory>
@@ -21,6 +22,8 @@ public:
     }
 
     bool IsLoaded() const { return screen_ != nullptr; }
+    bool Holds(const Screen* screen) const { return screen_.get() == screen; }
+    std::shared_ptr<Screen> Hold() const { return screen_; }
 
     void Unload()
     {
@@ -28,7 +31,7 @@ public:
             return;
         std::shared_ptr<Screen> leaving = std::move(screen_);
         leaving->HideForUnload();
-        Platform::Defer([leaving] {});
+        Platform::ReleaseLater(std::move(leaving));
     }
 
 private:

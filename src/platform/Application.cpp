@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QLibraryInfo>
 #include <QScreen>
+#include <QThread>
 #include <QTimer>
 #include <QTranslator>
 #include <cstdio>
@@ -73,6 +74,29 @@ void SetIdleHook(std::function<void()> hook)
 void Defer(std::function<void()> action)
 {
     QTimer::singleShot(0, app(), std::move(action));
+}
+
+namespace {
+
+// Holds a screen being unloaded; Qt deletes it once the handler that unloaded it has returned.
+class KeptObject : public QObject {
+public:
+    explicit KeptObject(std::shared_ptr<void> object) : QObject(app()), object_(std::move(object)) {}
+
+private:
+    std::shared_ptr<void> object_;
+};
+
+}  // namespace
+
+void ReleaseLater(std::shared_ptr<void> object)
+{
+    (new KeptObject(std::move(object)))->deleteLater();
+}
+
+void Pause(int milliseconds)
+{
+    QThread::msleep(static_cast<unsigned long>(milliseconds));
 }
 
 int DisplayWidthTwips()

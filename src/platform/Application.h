@@ -2,6 +2,7 @@
 // The running program: start-up of the window system, event pumping, ending, geometry of the
 // display. Every wait of the game blocks here, so an idle game uses no processor time.
 #include <functional>
+#include <memory>
 
 namespace Platform {
 
@@ -30,6 +31,11 @@ void SetIdleHook(std::function<void()> hook);
 
 // Runs the action from the event loop once the current handler has returned.
 void Defer(std::function<void()> action);
+// Keeps the object alive until the event handling that asked for this has returned, however
+// many events are pumped inside that handler meanwhile.
+void ReleaseLater(std::shared_ptr<void> object);
+// A real sleep of the game's thread; nothing is delivered meanwhile.
+void Pause(int milliseconds);
 
 int DisplayWidthTwips();
 int DisplayHeightTwips();

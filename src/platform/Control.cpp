@@ -42,7 +42,11 @@ void Control::SetToolTip(const std::string& text) { widget_->setToolTip(ToQt(tex
 void Control::OnClick(std::function<void()> handler) { mouse_->click = std::move(handler); }
 void Control::OnDoubleClick(std::function<void()> handler) { mouse_->doubleClick = std::move(handler); }
 void Control::OnMouseDown(std::function<void(int, int, int, int)> handler) { mouse_->down = std::move(handler); }
-void Control::OnMouseMove(std::function<void(int, int, int, int)> handler) { mouse_->move = std::move(handler); }
+void Control::OnMouseMove(std::function<void(int, int, int, int)> handler)
+{
+    widget_->setMouseTracking(true);  // moves without a button held count too
+    mouse_->move = std::move(handler);
+}
 
 namespace {
 
@@ -59,7 +63,7 @@ void Send(QWidget* widget, QEvent::Type type, int button, int shift)
 {
     QPointF centre(widget->width() / 2.0, widget->height() / 2.0);
     QPointF global = widget->mapToGlobal(centre);
-    Qt::MouseButton qtButton = QtButton(button);
+    Qt::MouseButton qtButton = button == 0 ? Qt::NoButton : QtButton(button);
     Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(qtButton);
     QMouseEvent event(type, centre, global, qtButton, held, QtModifiers(shift));
     QApplication::sendEvent(widget, &event);
@@ -84,6 +88,12 @@ void Control::SimulateDoubleClick(int shift)
     SimulateMouseDown(LeftButton, shift);
     if (widget_->isEnabled() && widget_->isVisible())
         Send(widget_, QEvent::MouseButtonDblClick, LeftButton, shift);
+}
+
+void Control::SimulateMouseMove(int shift)
+{
+    if (widget_->isEnabled() && widget_->isVisible())
+        Send(widget_, QEvent::MouseMove, 0, shift);
 }
 
 void Control::SimulateMouseDown(int button, int shift)

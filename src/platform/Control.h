@@ -37,6 +37,7 @@ public:
     void SimulateClick();
     void SimulateMouseDown(int button, int shift);
     void SimulateDoubleClick(int shift = 0);
+    void SimulateMouseMove(int shift = 0);
 
 protected:
     Control(QWidget* widget, MouseHandlers* mouse);

@@ -45,6 +45,9 @@ void Label::SetForeColour(Colour colour)
     impl_->label->setPalette(palette);
 }
 
+Colour Label::ForeColour() const { return FromQColor(impl_->label->palette().color(QPalette::WindowText)); }
+Colour Label::BackColour() const { return FromQColor(impl_->label->palette().color(QPalette::Window)); }
+
 void Label::SetBackColour(Colour colour)
 {
     QPalette palette = impl_->label->palette();
@@ -61,9 +64,11 @@ void Label::SetAlignment(Alignment alignment)
     impl_->label->setAlignment(horizontal | Qt::AlignTop);
 }
 
-void Label::SetFont(const std::string& family, double points, bool bold)
+void Label::SetFont(const std::string& family, double points, bool bold, bool italic)
 {
-    impl_->label->setFont(DesignFont(family, points, bold));
+    QFont font = DesignFont(family, points, bold);
+    font.setItalic(italic);
+    impl_->label->setFont(font);
 }
 
 void Label::SetWordWrap(bool wrap) { impl_->label->setWordWrap(wrap); }

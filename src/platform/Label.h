@@ -21,10 +21,12 @@ public:
     void SetCaption(const std::string& caption);
     std::string Caption() const;
     void SetForeColour(Colour colour);
+    Colour ForeColour() const;
+    Colour BackColour() const;
     void SetBackColour(Colour colour);  // opaque from then on; labels start transparent
     void SetAlignment(Alignment alignment);
     // Family names of the designs ("ＭＳ Ｐゴシック", "ＭＳ Ｐ明朝") map to the installed stand-ins.
-    void SetFont(const std::string& family, double points, bool bold = false);
+    void SetFont(const std::string& family, double points, bool bold = false, bool italic = false);
     void SetWordWrap(bool wrap);
 
     ~Label() override;

@@ -21,6 +21,11 @@ QColor ToQColor(Colour colour)
     return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
 }
 
+Colour FromQColor(const QColor& colour)
+{
+    return Rgb(colour.red(), colour.green(), colour.blue());
+}
+
 int ModifierState(Qt::KeyboardModifiers modifiers)
 {
     int shift = 0;

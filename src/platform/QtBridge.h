@@ -17,6 +17,7 @@ QWidget* WidgetOf(Window& window);
 QString ToQt(const std::string& text);
 std::string FromQt(const QString& text);
 QColor ToQColor(Colour colour);
+Colour FromQColor(const QColor& colour);
 int ModifierState(Qt::KeyboardModifiers modifiers);
 // The other way: Shift = 1, Ctrl = 2, Alt = 4 as Qt modifiers (for simulated input).
 Qt::KeyboardModifiers QtModifiers(int shift);

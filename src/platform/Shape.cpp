@@ -14,6 +14,7 @@ public:
     using ReportingWidget<QWidget>::ReportingWidget;
     ShapeKind kind = ShapeKind::Rectangle;
     QColor colour;
+    QColor fill = Qt::transparent;
     int penWidth = 1;
     bool rising = false;  // a line from bottom-left to top-right
 
@@ -21,9 +22,15 @@ protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing, kind == ShapeKind::RoundedRectangle);
         painter.setPen(QPen(colour, penWidth));
+        painter.setBrush(fill);
+        const QRectF box(0.5, 0.5, width() - 1.0, height() - 1.0);
+        const double corner = std::min(width(), height()) / 4.0;
         if (kind == ShapeKind::Rectangle)
-            painter.drawRect(QRectF(0.5, 0.5, width() - 1.0, height() - 1.0));
+            painter.drawRect(box);
+        else if (kind == ShapeKind::RoundedRectangle)
+            painter.drawRoundedRect(box, corner, corner);
         else if (rising)
             painter.drawLine(0, height() - 1, width() - 1, 0);
         else
@@ -51,6 +58,12 @@ Shape::Shape(Window& window, ShapeKind kind, int left, int top, int width, int h
 Shape::Shape(ShapeWidget* widget) : Control(widget, &widget->mouse), widget_(widget) {}
 
 Shape::~Shape() = default;
+
+void Shape::SetFillColour(Colour colour)
+{
+    widget_->fill = ToQColor(colour);
+    widget_->update();
+}
 
 void Shape::SetColour(Colour colour)
 {

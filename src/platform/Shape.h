@@ -8,7 +8,7 @@ namespace Platform {
 class Window;
 class ShapeWidget;
 
-enum class ShapeKind { Rectangle, Line };
+enum class ShapeKind { Rectangle, RoundedRectangle, Line };
 
 class Shape : public Control {
 public:
@@ -16,6 +16,8 @@ public:
     Shape(Window& window, ShapeKind kind, int left, int top, int width, int height, Colour colour, int widthPx = 1);
     ~Shape() override;
     void SetColour(Colour colour);
+    // Fills a rectangle's inside; outlines only until then.
+    void SetFillColour(Colour colour);
 
 private:
     explicit Shape(ShapeWidget* widget);

@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPointer>
 
 namespace Platform {
@@ -138,6 +139,20 @@ void Window::OnCloseRequest(std::function<void()> handler) { impl_->widget->clos
 void Window::OnKeyPress(std::function<void(int)> handler) { impl_->widget->keyPress = std::move(handler); }
 void Window::OnKeyDown(std::function<void(int, int)> handler) { impl_->widget->keyDown = std::move(handler); }
 void Window::OnClick(std::function<void()> handler) { impl_->widget->mouse.click = std::move(handler); }
+
+void Window::OnMouseMove(std::function<void()> handler)
+{
+    impl_->widget->setMouseTracking(true);
+    impl_->widget->mouse.move = [handler = std::move(handler)](int, int, int, int) { handler(); };
+}
+
+void Window::SimulateMouseMove()
+{
+    QPointF corner(1, 1);
+    QMouseEvent event(QEvent::MouseMove, corner, impl_->widget->mapToGlobal(corner), Qt::NoButton, Qt::NoButton,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(impl_->widget, &event);
+}
 
 void Window::SimulateCloseBox()
 {

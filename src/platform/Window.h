@@ -43,10 +43,13 @@ public:
     void OnKeyPress(std::function<void(int character)> handler);
     void OnKeyDown(std::function<void(int keyCode, int shift)> handler);
     void OnClick(std::function<void()> handler);
+    // The pointer moves over the bare window, not over one of its controls.
+    void OnMouseMove(std::function<void()> handler);
 
     // As the player pressing the close box, or typing a character (tests).
     void SimulateCloseBox();
     void SimulateKeyPress(int character);
+    void SimulateMouseMove();
     // A key going down with the modifiers held (Shift = 1, Ctrl = 2, Alt = 4).
     void SimulateKeyDown(int keyCode, int shift);
     bool SaveScreenshot(const std::string& path) const;

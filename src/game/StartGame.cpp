@@ -1,0 +1,59 @@
+#include "game/StartGame.h"
+
+#include "extras/VelAlbum.h"
+#include "frontend/VelStart.h"
+#include "game/GameState.h"
+#include "game/Movement.h"
+#include "game/Places.h"
+#include "game/Scenes.h"
+#include "game/StoryScript.h"
+#include "game/VelMain.h"
+
+namespace Velmoor2 {
+namespace {
+
+constexpr const char* NarrationFile = "story/front/narration.txt";
+
+void TellOpening()
+{
+    const auto& lines = ScriptSection(NarrationFile, "new game");
+    // Every line but the last waits for the click; the album comes before the last.
+    for (size_t i = 0; i + 1 < lines.size(); ++i) {
+        ShowScene(lines[i].code, lines[i].text, lines[i].speaker);
+        WaitClick();
+    }
+    TheClassAlbum.Get().Form.ShowModal();
+    TheClassAlbum.Unload();
+    if (!lines.empty())
+        ShowScene(lines.back().code, lines.back().text, lines.back().speaker);
+    CurrentPlace = 3;
+    GameMinute = 1;
+}
+
+void ShowWhereWeStopped()
+{
+    const auto& lines = ScriptSection(NarrationFile, "continued game");
+    ShowScene(EmptyPlaceCode(CurrentPlace), lines.empty() ? "" : lines.front().text, "");
+}
+
+}  // namespace
+
+void StartGame(bool resumed)
+{
+    VelMain& main = TheMainScreen.Get();
+    main.Form.Show();
+    TheStartScreen.Unload();
+    if (resumed)
+        ShowWhereWeStopped();
+    else
+        TellOpening();
+    VelMain& playing = TheMainScreen.Get();
+    playing.Form.SetCaption(std::string(PlaceHeader(CurrentPlace)) + " -Velmoor Episode2-");
+    playing.Timer1.SetEnabled(true);
+    playing.Timer1.SetInterval(VelMain::MinuteMs);
+    GamePhase = FreeAtPlace;
+    playing.lblClock.SetCaption(ClockText(GameMinute));
+    UpdatePlaceButtons();
+}
+
+}  // namespace Velmoor2
