@@ -3,12 +3,9 @@
 #include "game/Places.h"
 #include "game/Scenes.h"
 #include "platform/Input.h"
+#include "support/Bitmap.h"
 #include "support/PlayingGame.h"
 
-#include <cstring>
-#include <fstream>
-#include <iterator>
-#include <set>
 
 using namespace Velmoor2;
 
@@ -103,41 +100,13 @@ TEST_F(PlayingGame, TheQuitQuestionCancelledKeepsTheGameGoing)
     EXPECT_TRUE(Main().Form.IsVisible());
 }
 
-namespace {
-
-struct Bitmap {
-    int width = 0, height = 0;
-    std::string bytes;
-    uint32_t Pixel(int x, int y) const
-    {
-        const int bpp = bytes[28] / 8;
-        const int stride = (width * bpp + 3) / 4 * 4;
-        const size_t at = static_cast<unsigned char>(bytes[10]) + static_cast<size_t>(height - 1 - y) * stride + x * bpp;
-        return static_cast<unsigned char>(bytes[at]) | static_cast<unsigned char>(bytes[at + 1]) << 8 |
-               static_cast<unsigned char>(bytes[at + 2]) << 16;
-    }
-};
-
-Bitmap ReadBitmap(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    Bitmap bitmap;
-    bitmap.bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    if (bitmap.bytes.size() > 54) {
-        std::memcpy(&bitmap.width, &bitmap.bytes[18], 4);
-        std::memcpy(&bitmap.height, &bitmap.bytes[22], 4);
-    }
-    return bitmap;
-}
-
-}  // namespace
 
 TEST_F(PlayingGame, TheMainScreenShowsItsPictureAndJapaneseText)
 {
     ShowScene("C230C", "誰もいないようだ。しばらく待ってみようか。", "");
     const std::string path = testing::TempDir() + "main-screen.bmp";
     ASSERT_TRUE(Main().Form.SaveScreenshot(path));
-    const Bitmap shot = ReadBitmap(path);
+    const Bitmap shot = Bitmap::Read(path);
     ASSERT_GE(shot.width, 308);
     ASSERT_GE(shot.height, 280);
     std::set<uint32_t> pictureColours;

@@ -1,0 +1,86 @@
+// The title: the caption cycle, the start label's colours, and Shift/Ctrl/Alt switching the
+// music off for the run; a click in the middle of the fade leaves cleanly.
+#include "platform/Input.h"
+#include "support/FrontScreens.h"
+
+using namespace Velmoor2;
+
+namespace {
+
+constexpr Platform::Colour Red = Platform::Rgb(255, 0, 0);
+
+class TitleScreen : public FrontScreens {
+protected:
+    void SetUp() override
+    {
+        FrontScreens::SetUp();
+        title = &TheTitleScreen.Get();
+        title->Form.Show();
+    }
+    void ExpectOnTheStartScreen()
+    {
+        EXPECT_FALSE(TheTitleScreen.IsLoaded());
+        ASSERT_TRUE(TheStartScreen.IsLoaded());
+        EXPECT_TRUE(TheStartScreen.Get().Form.IsVisible());
+    }
+    VelTitle* title = nullptr;
+};
+
+}  // namespace
+
+TEST_F(TitleScreen, CaptionsFadeInStayTenSecondsAndHideForThree)
+{
+    EXPECT_EQ(title->Form.Caption(), "(C)1999 Corvane -Velmoor Episode2-");
+    EXPECT_EQ(title->Timer1.Interval(), VelTitle::FirstTickMs);
+    EXPECT_FALSE(title->Label3.IsVisible());
+    title->Timer1_Timer();
+    EXPECT_TRUE(title->Label4.IsVisible());
+    EXPECT_TRUE(title->Label3.IsVisible());
+    EXPECT_EQ(title->Label3.ForeColour(), Red);
+    EXPECT_EQ(title->Label4.ForeColour(), Platform::Rgb(0, 255, 255));
+    EXPECT_EQ(title->Timer1.Interval(), VelTitle::ShownMs);
+    title->Timer1_Timer();
+    EXPECT_FALSE(title->Label4.IsVisible());
+    EXPECT_FALSE(title->Label3.IsVisible());
+    EXPECT_EQ(title->Label3.ForeColour(), Platform::Rgb(0, 0, 0));
+    EXPECT_EQ(title->Timer1.Interval(), VelTitle::HiddenMs);
+}
+
+TEST_F(TitleScreen, AClickBeforeAnyCaptionMovesOnWithTheMusicOn)
+{
+    title->Label2.SimulateClick();
+    ExpectOnTheStartScreen();
+    EXPECT_FALSE(CV_Midi::MidiOff);
+}
+
+TEST_F(TitleScreen, ShiftCtrlOrAltOnTheStartLabelSwitchesTheMusicOffForTheRun)
+{
+    for (int keys : {Platform::ShiftKey, Platform::CtrlKey, Platform::AltKey}) {
+        CV_Midi::MidiOff = false;
+        TheTitleScreen.Get().Label2.SimulateMouseDown(Platform::RightButton, keys);
+        EXPECT_TRUE(CV_Midi::MidiOff) << keys;
+    }
+    TheTitleScreen.Get().Label2.SimulateClick();
+    ExpectOnTheStartScreen();
+    EXPECT_TRUE(CV_Midi::MidiOff);
+}
+
+TEST_F(TitleScreen, TheStartLabelLightsUnderThePointerAndRestoresOnTheBackground)
+{
+    title->Label2.SimulateMouseMove();
+    EXPECT_EQ(title->Label2.BackColour(), Platform::Rgb(160, 64, 64));
+    title->Form.SimulateMouseMove();
+    EXPECT_EQ(title->Label2.BackColour(), Platform::Rgb(0, 128, 128));
+}
+
+TEST_F(TitleScreen, AClickDuringTheFadeStopsItAndLeavesNoTitleBehind)
+{
+    Platform::Defer([] { TheTitleScreen.Get().Label2.SimulateClick(); });
+    title->Timer1_Timer();  // the click arrives at the fade's first pump
+    ExpectOnTheStartScreen();
+}
+
+TEST(TitleScreenDeath, ClosingTheTitleEndsTheProgram)
+{
+    EXPECT_EXIT(TheTitleScreen.Get().Form.SimulateCloseBox(), testing::ExitedWithCode(0), "");
+}
