@@ -6,6 +6,7 @@
 #include "game/GameState.h"
 #include "game/Places.h"
 #include "support/CurrentFolder.h"
+#include "support/RoutePlanner.h"
 #include "talk/ConversationFiles.h"
 #include "talk/EncounterTable.h"
 #include "talk/ReplyDraw.h"
@@ -13,7 +14,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <bit>
 #include <map>
 #include <random>
 
@@ -45,19 +45,6 @@ std::map<std::string, Changes> ShippedChanges()
     return all;
 }
 
-// Who the player meets when the clock reaches `minute`: arriving (walked) or waiting.
-std::optional<Encounter> MeetingAt(int minute, int place, bool arrived, unsigned metMask)
-{
-    const int window = arrived ? ArrivalWindow(minute) : ComingByWindow(minute);
-    auto row = window ? EncounterAt(window, place) : std::nullopt;
-    if (!row || (metMask >> row->heroine & 1))
-        return std::nullopt;
-    return row;
-}
-
-// One afternoon's moves: at each free minute stay (0) or walk to a place.
-using Policy = std::function<int(int minute, int place, unsigned metMask)>;
-
 // The conversations a policy leads to, in order, with the set letter the clock gives them.
 std::vector<std::string> PlayRoute(const Policy& policy)
 {
@@ -81,38 +68,11 @@ std::vector<std::string> PlayRoute(const Policy& policy)
     return ids;
 }
 
-// The route that meets `girl` with as few other girls as possible, found over every
-// (minute, place, met) state of the afternoon.
+// The route that meets `girl` with as few other girls as possible.
 std::vector<std::string> RouteTo(int girl)
 {
-    struct Best { int others = 1000; int destination = 0; };
-    std::map<std::tuple<int, int, unsigned>, Best> memo;
-    std::function<Best(int, int, unsigned)> solve = [&](int minute, int place, unsigned met) -> Best {
-        auto key = std::tuple{minute, place, met};
-        if (auto found = memo.find(key); found != memo.end())
-            return found->second;
-        Best best;
-        bool canMove = false;
-        for (int destination = 0; destination <= PlaceCount; ++destination) {
-            const bool walking = destination != 0 && AreNeighbours(place, destination);
-            if (destination != 0 && !walking)
-                continue;
-            const int next = walking ? minute + WalkingMinutes(place, destination) : minute + 1;
-            if (next >= 30)
-                continue;
-            canMove = true;
-            const int there = walking ? destination : place;
-            unsigned after = met;
-            if (auto row = MeetingAt(next, there, walking, met))
-                after |= 1u << row->heroine;
-            if (Best option = solve(next, there, after); option.others < best.others)
-                best = {option.others, destination};
-        }
-        if (!canMove)  // five o'clock: the day is scored by who was met
-            best = {met >> girl & 1 ? std::popcount(met) - 1 : 1000, 0};
-        return memo[key] = best;
-    };
-    return PlayRoute([&](int minute, int place, unsigned met) { return solve(minute, place, met).destination; });
+    RoutePlanner planner(girl);
+    return PlayRoute(planner.AsPolicy());
 }
 
 struct Tally {
