@@ -4,6 +4,8 @@
 #include "platform/QtBridge.h"
 #include "platform/Window.h"
 
+#include <QCoreApplication>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 
 namespace Platform {
@@ -50,6 +52,16 @@ void TextBox::SetText(const std::string& text) { impl_->edit->setText(ToQt(text)
 std::string TextBox::Text() const { return FromQt(impl_->edit->text()); }
 void TextBox::SetMaxLength(int characters) { impl_->edit->setMaxLength(characters); }
 void TextBox::SetFocus() { impl_->edit->setFocus(); }
+
+void TextBox::SimulateTyping(const std::string& text)
+{
+    // As an input method hands over a finished word: first shown as being composed, then committed.
+    QInputMethodEvent composing(ToQt(text), {});
+    QCoreApplication::sendEvent(impl_->edit, &composing);
+    QInputMethodEvent commit;
+    commit.setCommitString(ToQt(text));
+    QCoreApplication::sendEvent(impl_->edit, &commit);
+}
 
 void TextBox::SetFont(const std::string& family, double points, bool bold)
 {

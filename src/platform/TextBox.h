@@ -21,6 +21,8 @@ public:
     void SetMaxLength(int characters);
     void SetFont(const std::string& family, double points, bool bold = false);
     void SetFocus();
+    // Japanese typed through the input method, added where the cursor is (tests).
+    void SimulateTyping(const std::string& text);
 
 private:
     struct Impl;

@@ -1,0 +1,117 @@
+// Whole games from the logo to the program's end, played through the real screens on the real
+// game directory: every ending, each mutual-love version, a saved and continued game, the data
+// room's replay and its erase. Each game runs in a child process, since every game ends the
+// program; the files it leaves are checked afterwards.
+#include "endings/ClearRecord.h"
+#include "persist/GameSettings.h"
+#include "persist/SaveFile.h"
+#include "support/Player.h"
+#include "support/ScratchFolder.h"
+
+#include <filesystem>
+
+using namespace Velmoor2;
+
+namespace {
+
+// A copy of the game directory for one test: the game writes its save file there.
+class WholeGame : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        // Children of a test inherit its folders; each test starts with fresh ones.
+        const std::string test = testing::UnitTest::GetInstance()->current_test_info()->name();
+        const char* owner = std::getenv("VELMOOR_WHOLE_TEST");
+        if (!owner || test != owner) {
+            std::string config = testing::TempDir() + "velmoor-whole-XXXXXX";
+            std::string game = testing::TempDir() + "velmoor-game-XXXXXX";
+            ASSERT_NE(::mkdtemp(config.data()), nullptr);
+            ASSERT_NE(::mkdtemp(game.data()), nullptr);
+            std::filesystem::copy(VEL_GAME_DIR, game, std::filesystem::copy_options::recursive);
+            ::setenv("VELMOOR_WHOLE_TEST", test.c_str(), 1);
+            ::setenv("VELMOOR_WHOLE_CONFIG", config.c_str(), 1);
+            ::setenv("VELMOOR_WHOLE_DIR", game.c_str(), 1);
+        }
+        ::setenv("XDG_CONFIG_HOME", std::getenv("VELMOOR_WHOLE_CONFIG"), 1);
+        inGame = std::make_unique<CurrentFolder>(std::getenv("VELMOOR_WHOLE_DIR"));
+    }
+    void TearDown() override { inGame.reset(); }
+
+    static void Plays(const PlayPlan& plan) { Player(plan).Play(); }
+    static std::string Record() { return GetGameSetting(ClearRecordKey); }
+
+    std::unique_ptr<CurrentFolder> inGame;
+};
+
+PlayPlan ConfessionOf(int girl)
+{
+    return {.name = "confession " + std::to_string(girl), .goal = girl, .albumGirl = girl % 6 + 1};
+}
+
+PlayPlan MutualLoveWith(int girl)
+{
+    return {.name = "mutual " + std::to_string(girl), .goal = girl, .albumGirl = girl};
+}
+
+constexpr const char* ScreensOfANewGame = "screen logo.*screen title.*screen start.*screen main.*screen album.*"
+                                          "screen main.*screen staff roll";
+
+}  // namespace
+
+TEST_F(WholeGame, EachHeroineConfessesToAPlayerWhoPickedAnother)
+{
+    for (int girl = 1; girl <= 6; ++girl) {
+        EXPECT_EXIT(Plays(ConfessionOf(girl)), testing::ExitedWithCode(0), ScreensOfANewGame) << girl;
+        EXPECT_EQ(RecordedOutcome(Record(), girl), OutcomeConfession) << girl << " " << Record();
+        EXPECT_FALSE(std::filesystem::exists(SaveFileName));
+    }
+}
+
+TEST_F(WholeGame, EachHeroinePickedInTheAlbumEndsInMutualLove)
+{
+    for (int girl = 1; girl <= 6; ++girl) {
+        EXPECT_EXIT(Plays(MutualLoveWith(girl)), testing::ExitedWithCode(0), ScreensOfANewGame) << girl;
+        EXPECT_EQ(RecordedOutcome(Record(), girl), OutcomeMutualLove) << girl;
+    }
+}
+
+TEST_F(WholeGame, MeetingNobodyEndsWithTheJuniorAndLukewarmAffectionWithTheOtherGirl)
+{
+    EXPECT_EXIT(Plays({.name = "nobody", .goal = 0, .albumGirl = 1}), testing::ExitedWithCode(0), ScreensOfANewGame);
+    EXPECT_EQ(RecordedOutcome(Record(), 7), OutcomeConfession) << Record();
+    EXPECT_EXIT(Plays({.name = "lukewarm", .goal = 2, .albumGirl = 1, .aimForThreeOrFour = true}),
+                testing::ExitedWithCode(0), ScreensOfANewGame);
+    EXPECT_EQ(RecordedOutcome(Record(), 8), OutcomeConfession) << Record();
+}
+
+TEST_F(WholeGame, AGameQuitWithSavingContinuesWhereItStopped)
+{
+    PlayPlan plan = ConfessionOf(3);
+    plan.quitWithSaveAt = 12;
+    EXPECT_EXIT(Plays(plan), testing::ExitedWithCode(0), "screen main.*message box 51");
+    ASSERT_TRUE(std::filesystem::exists(SaveFileName));
+    EXPECT_EQ(Record(), "");
+    plan.start = PlayPlan::Start::Continue;
+    plan.quitWithSaveAt = 0;
+    EXPECT_EXIT(Plays(plan), testing::ExitedWithCode(0), "screen start.*screen main.*screen staff roll");
+    EXPECT_FALSE(std::filesystem::exists(SaveFileName));
+    EXPECT_EQ(RecordedOutcome(Record(), 3), OutcomeConfession);
+}
+
+TEST_F(WholeGame, TheDataRoomReplaysAnEndingOnceAllAreClearedAndErasesEverything)
+{
+    const std::string allCleared = "修1康2和1潤1智1裕1進1道1";
+    ASSERT_TRUE(SaveGameSetting(ClearRecordKey, allCleared));
+    ASSERT_TRUE(SaveGameSetting(MyoujiKey, "高瀬"));
+    const PlayPlan replay{.name = "replay",
+                          .start = PlayPlan::Start::DataRoomReplay,
+                          .replayRow = 1,
+                          .replayKeys = Platform::ShiftKey | Platform::CtrlKey | Platform::AltKey};
+    EXPECT_EXIT(Plays(replay), testing::ExitedWithCode(0), "screen start.*screen data room.*screen main.*screen staff roll");
+    EXPECT_EQ(Record(), allCleared) << "a replay records nothing";
+
+    EXPECT_EXIT(Plays({.name = "erase", .start = PlayPlan::Start::DataRoomErase}), testing::ExitedWithCode(0),
+                "screen data room.*message box 324.*erased");
+    EXPECT_EQ(Record(), "");
+    EXPECT_EQ(GetGameSetting(MyoujiKey), "");
+}

@@ -1,0 +1,184 @@
+#pragma once
+// A player who sits in front of the real screens from the logo to the program's end: he clicks
+// the buttons, types his name, answers the message boxes and uses the hidden hot spot to let
+// the clock run. He acts once each time the game waits, and logs every screen he meets.
+#include "endings/VelEnding.h"
+#include "extras/VelAlbum.h"
+#include "extras/VelDatarm.h"
+#include "frontend/Demoform.h"
+#include "frontend/VelStart.h"
+#include "frontend/VelTitle.h"
+#include "game/GameState.h"
+#include "game/Random.h"
+#include "game/VelMain.h"
+#include "startup/StartUp.h"
+#include "platform/Application.h"
+#include "platform/Input.h"
+#include "platform/MessageBox.h"
+#include "support/RoutePlanner.h"
+#include "talk/ConversationFiles.h"
+#include "talk/VelSerif.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+struct PlayPlan {
+    enum class Start { NewGame, Continue, DataRoomErase, DataRoomReplay };
+    std::string name;            // for the log and the screenshots
+    Start start = Start::NewGame;
+    int goal = 1;                // the girl he is after; 0 meets nobody
+    int albumGirl = 1;
+    bool aimForThreeOrFour = false;  // answers to end her affection at 3 or 4
+    unsigned seed = 7;           // one afternoon's draws in which every plan below reaches its goal
+    int quitWithSaveAt = 0;      // a game minute, or 0 to play to the end
+    int replayRow = 0;
+    int replayKeys = 0;
+};
+
+class Player {
+public:
+    explicit Player(PlayPlan plan) : plan_(std::move(plan)), planner_(plan_.goal) {}
+
+    // Plays until the game ends the program; stuck games end the child with status 5.
+    [[noreturn]] void Play()
+    {
+        Platform::SetMessageBoxHook([this](const std::string& text, int flags, const std::string&) {
+            std::fprintf(stderr, "message box %d: %s\n", flags, text.c_str());
+            if (flags == Platform::MbYesNoCancelExclamation)  // the quit question: save and end
+                return Platform::AnswerYes;
+            return flags == Platform::MbYesNoInformationDefaultNo ? Platform::AnswerYes : Platform::AnswerOk;
+        });
+        Platform::SetIdleHook([this] { Act(); });
+        Velmoor2::StartUp();
+        for (;;)
+            Platform::WaitForEvents();
+    }
+
+private:
+    void Log(const std::string& screen)
+    {
+        if (screen == lastScreen_)
+            return;
+        lastScreen_ = screen;
+        using Velmoor2::MetFlag;
+        std::fprintf(stderr, "screen %s at minute %d, place %d, met %d%d%d%d%d%d\n", screen.c_str(),
+                     Velmoor2::GameMinute, Velmoor2::CurrentPlace, MetFlag[1], MetFlag[2], MetFlag[3], MetFlag[4],
+                     MetFlag[5], MetFlag[6]);
+    }
+
+    void Act()
+    {
+        using namespace Velmoor2;
+        if (++actions_ > 50000) {
+            std::fprintf(stderr, "stuck at minute %d, phase %d\n", GameMinute, GamePhase);
+            std::_Exit(5);
+        }
+        Platform::Defer([] {});  // the wait wakes at once after this move
+        if (TheLogoDemo.IsLoaded() && TheLogoDemo.Get().Form.IsVisible()) {
+            Log("logo");
+            TheLogoDemo.Get().Timer1_Timer();
+        } else if (TheTitleScreen.IsLoaded() && TheTitleScreen.Get().Form.IsVisible()) {
+            Log("title");
+            SeedRandom(plan_.seed);  // the afternoon's draws repeat from here on
+            TheTitleScreen.Get().Label2.SimulateClick();
+        } else if (TheDataRoom.IsLoaded() && TheDataRoom.Get().Form.IsVisible()) {
+            Log("data room");
+            ActInDataRoom(TheDataRoom.Get());
+        } else if (TheStartScreen.IsLoaded() && TheStartScreen.Get().Form.IsVisible()) {
+            Log("start");
+            ActOnStartScreen(TheStartScreen.Get());
+        } else if (TheClassAlbum.IsLoaded() && TheClassAlbum.Get().Form.IsVisible()) {
+            Log("album");
+            TheClassAlbum.Get().Image1[plan_.albumGirl - 1]->SimulateClick();
+        } else if (TheStaffRoll.IsLoaded() && TheStaffRoll.Get().Form.IsVisible()) {
+            Log("staff roll");
+            TheStaffRoll.Get().Timer1_Timer();
+        } else if (TheMainScreen.IsLoaded() && TheMainScreen.Get().Form.IsVisible()) {
+            Log("main");
+            ActInPlay(TheMainScreen.Get());
+        }
+    }
+
+    void ActOnStartScreen(Velmoor2::VelStart& start)
+    {
+        using Start = PlayPlan::Start;
+        if (start.LOADOK.IsVisible()) {
+            start.LOADOK.SimulateClick();
+        } else if (start.Picture1.IsVisible()) {
+            start.Picture1.Text1.SetText("");
+            start.Picture1.Text1.SimulateTyping("高瀬");
+            start.Picture1.Text2.SetText("");
+            start.Picture1.Text2.SimulateTyping("悠");
+            start.Picture1.OKBUTTON.SimulateClick();
+        } else {
+            const int item = plan_.start == Start::NewGame ? 0 : plan_.start == Start::Continue ? 1 : 2;
+            start.Label1[item]->SimulateClick();
+        }
+    }
+
+    void ActInDataRoom(Velmoor2::VelDatarm& room)
+    {
+        if (plan_.start == PlayPlan::Start::DataRoomErase) {
+            room.Command2.SimulateClick();
+            std::fprintf(stderr, "erased\n");
+            room.Command1.SimulateClick();
+            std::_Exit(0);
+        }
+        room.Image2[plan_.replayRow]->SimulateDoubleClick(plan_.replayKeys);
+    }
+
+    void ActInPlay(Velmoor2::VelMain& main)
+    {
+        using namespace Velmoor2;
+        if (!main.Label3.Caption().empty()) {
+            main.Label1.SimulateClick();  // the game waits for a click
+        } else if (TheReplyDialog.IsLoaded() && TheReplyDialog.Get().Form.IsVisible()) {
+            TheReplyDialog.Get().Command1[ChooseReply()]->SimulateClick();
+        } else if (GamePhase == FreeAtPlace && plan_.quitWithSaveAt && GameMinute >= plan_.quitWithSaveAt) {
+            main.Form.SimulateCloseBox();
+        } else if (GamePhase == FreeAtPlace && MovesOn(main)) {
+            return;
+        } else {
+            main.KaKushiDummy.SimulateMouseDown(Platform::RightButton, Platform::ShiftKey | Platform::CtrlKey);
+        }
+    }
+
+    bool MovesOn(Velmoor2::VelMain& main)
+    {
+        using namespace Velmoor2;
+        unsigned met = 0;
+        for (int girl = 1; girl <= 6; ++girl)
+            met |= MetFlag[girl] ? 1u << girl : 0u;
+        const int destination = planner_.Destination(GameMinute, CurrentPlace, met);
+        if (destination == 0 || !main.Command1[destination - 1]->IsEnabled())
+            return false;
+        main.Command1[destination - 1]->SimulateClick();
+        return true;
+    }
+
+    // The reply whose affection change suits the plan best, as the data files give it.
+    int ChooseReply() const
+    {
+        using namespace Velmoor2;
+        const int girl = TalkKey[1] - '0';
+        int chosen = 0;
+        double bestScore = -1e9;
+        for (int j = 1; j <= 5; ++j) {
+            const auto response = ResponseTo(TalkKey, ReplyCodes[j]);
+            const int change = std::holds_alternative<Response>(response) ? std::get<Response>(response).change : 0;
+            const double score = plan_.aimForThreeOrFour ? -std::abs(Love[girl] + change - 3.5) : change;
+            if (score > bestScore) {
+                bestScore = score;
+                chosen = j - 1;
+            }
+        }
+        return chosen;
+    }
+
+    PlayPlan plan_;
+    RoutePlanner planner_;
+    std::string lastScreen_;
+    long actions_ = 0;
+};
