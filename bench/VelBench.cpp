@@ -10,6 +10,9 @@
 #include "media/CV_Midi.h"
 #include "platform/Application.h"
 #include "platform/Timer.h"
+#include "extras/VelAlbum.h"
+#include "frontend/VelStart.h"
+#include "frontend/VelTitle.h"
 #include "startup/StartUp.h"
 #include "talk/ConversationFiles.h"
 #include "talk/ReplyDraw.h"
@@ -79,6 +82,28 @@ double IdleCpuPercent(int seconds)
     return 100.0 * (CpuSeconds() - cpu) / wall;
 }
 
+// The quickest player: start label, new game, a name, every narration line and the album
+// clicked the moment they appear.
+void PlayTheFastestWayIn()
+{
+    using namespace Velmoor2;
+    Platform::SetIdleHook([] {
+        if (TheClassAlbum.IsLoaded() && TheClassAlbum.Get().Form.IsVisible())
+            TheClassAlbum.Get().Image1[0]->SimulateClick();
+        else if (TheMainScreen.IsLoaded())
+            TheMainScreen.Get().Label1.SimulateClick();
+        Platform::Defer([] {});
+    });
+    TheTitleScreen.Get().Label2.SimulateClick();
+    VelStart& start = TheStartScreen.Get();
+    start.Label1[0]->SimulateClick();
+    start.Picture1.Text1.SetText("高瀬");
+    start.Picture1.Text2.SetText("悠");
+    start.Picture1.OKBUTTON.SimulateClick();
+    Platform::SetIdleHook({});
+    Platform::PumpEvents();
+}
+
 template <typename Action> double AverageMs(int times, Action action)
 {
     const auto start = Clock::now();
@@ -97,9 +122,11 @@ int main(int argc, char** argv)
     TheLogoDemo.Get().Form.Show();
     Platform::PumpEvents();
     std::printf("start to logo shown: %.0f ms\n", MsSinceProcessStart());
-    StartUp();  // the logo's 4.8 seconds, then the schoolyard
+    StartUp();  // the logo's 4.8 seconds, then the title
     Platform::PumpEvents();
-    std::printf("start to main screen shown: %.0f ms (after the logo)\n", MsSinceProcessStart());
+    std::printf("start to title shown: %.0f ms (after the logo)\n", MsSinceProcessStart());
+    PlayTheFastestWayIn();
+    std::printf("start to main screen in play, clicking at once: %.0f ms\n", MsSinceProcessStart());
 
     RunFor(10000);
     std::printf("resident memory after 10 s: %.1f MiB\n", ResidentMiB());
