@@ -24,7 +24,7 @@ int LittleEndianAt(const std::string& bytes, size_t at)
 }
 
 const char* const SceneCodes[] = {
-    "C200A", "C200B", "C210C", "C211C", "C212C", "C215C", "C220D", "C222C", "C224C", "C225C",
+    "C200A", "C200B", "C210C", "C211C", "C212C", "C215C", "C220C", "C220D", "C222C", "C224C", "C225C",
     "C226C", "C230C", "C231C", "C233C", "C240C", "C243C", "C245C", "C250C", "C251C", "C254C",
     "C260C", "C263C", "C266C", "C270C", "C272C", "C275C", "C276C", "C280C", "C280D", "C281C",
     "C282C", "C283C", "C284C", "C285C", "C286C", "C287C", "C288C",

@@ -8,7 +8,10 @@
 #include "support/Player.h"
 #include "support/ScratchFolder.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <vector>
 
 using namespace Velmoor2;
 
@@ -35,7 +38,29 @@ protected:
         ::setenv("XDG_CONFIG_HOME", std::getenv("VELMOOR_WHOLE_CONFIG"), 1);
         inGame = std::make_unique<CurrentFolder>(std::getenv("VELMOOR_WHOLE_DIR"));
     }
-    void TearDown() override { inGame.reset(); }
+    void TearDown() override
+    {
+        inGame.reset();
+        WriteReviewPage();
+    }
+
+    // One page with every picture the players kept, in the order they saw them.
+    static void WriteReviewPage()
+    {
+        const char* folder = std::getenv("VELMOOR_SHOTS");
+        if (!folder)
+            return;
+        std::vector<std::string> shots;
+        for (const auto& entry : std::filesystem::directory_iterator(folder))
+            if (entry.path().extension() == ".png")
+                shots.push_back(entry.path().filename().string());
+        std::sort(shots.begin(), shots.end());
+        std::ofstream page(std::string(folder) + "/index.html");
+        page << "<!doctype html><meta charset=utf-8><title>Velmoor Episode2 review</title><body>\n";
+        for (const std::string& shot : shots)
+            page << "<figure style='display:inline-block'><img src='" << shot << "'><figcaption>" << shot
+                 << "</figcaption></figure>\n";
+    }
 
     static void Plays(const PlayPlan& plan) { Player(plan).Play(); }
     static std::string Record() { return GetGameSetting(ClearRecordKey); }

@@ -57,11 +57,26 @@ public:
     }
 
 private:
-    void Log(const std::string& screen)
+    // Under a real display with VELMOOR_SHOTS set, every screen and scene he sees is kept.
+    void Photograph(const Platform::Window& form, const std::string& what)
+    {
+        const char* folder = std::getenv("VELMOOR_SHOTS");
+        if (!folder)
+            return;
+        char number[8];
+        std::snprintf(number, sizeof number, "%03d", ++shots_);
+        std::string name = plan_.name + "-" + number + "-" + what;
+        for (char& c : name)
+            c = c == ' ' ? '_' : c;
+        form.SaveScreenshot(std::string(folder) + "/" + name + ".png");
+    }
+
+    void Log(const std::string& screen, const Platform::Window& form)
     {
         if (screen == lastScreen_)
             return;
         lastScreen_ = screen;
+        Photograph(form, screen);
         using Velmoor2::MetFlag;
         std::fprintf(stderr, "screen %s at minute %d, place %d, met %d%d%d%d%d%d\n", screen.c_str(),
                      Velmoor2::GameMinute, Velmoor2::CurrentPlace, MetFlag[1], MetFlag[2], MetFlag[3], MetFlag[4],
@@ -77,26 +92,26 @@ private:
         }
         Platform::Defer([] {});  // the wait wakes at once after this move
         if (TheLogoDemo.IsLoaded() && TheLogoDemo.Get().Form.IsVisible()) {
-            Log("logo");
+            Log("logo", TheLogoDemo.Get().Form);
             TheLogoDemo.Get().Timer1_Timer();
         } else if (TheTitleScreen.IsLoaded() && TheTitleScreen.Get().Form.IsVisible()) {
-            Log("title");
+            Log("title", TheTitleScreen.Get().Form);
             SeedRandom(plan_.seed);  // the afternoon's draws repeat from here on
             TheTitleScreen.Get().Label2.SimulateClick();
         } else if (TheDataRoom.IsLoaded() && TheDataRoom.Get().Form.IsVisible()) {
-            Log("data room");
+            Log("data room", TheDataRoom.Get().Form);
             ActInDataRoom(TheDataRoom.Get());
         } else if (TheStartScreen.IsLoaded() && TheStartScreen.Get().Form.IsVisible()) {
-            Log("start");
+            Log("start", TheStartScreen.Get().Form);
             ActOnStartScreen(TheStartScreen.Get());
         } else if (TheClassAlbum.IsLoaded() && TheClassAlbum.Get().Form.IsVisible()) {
-            Log("album");
+            Log("album", TheClassAlbum.Get().Form);
             TheClassAlbum.Get().Image1[plan_.albumGirl - 1]->SimulateClick();
         } else if (TheStaffRoll.IsLoaded() && TheStaffRoll.Get().Form.IsVisible()) {
-            Log("staff roll");
+            Log("staff roll", TheStaffRoll.Get().Form);
             TheStaffRoll.Get().Timer1_Timer();
         } else if (TheMainScreen.IsLoaded() && TheMainScreen.Get().Form.IsVisible()) {
-            Log("main");
+            Log("main", TheMainScreen.Get().Form);
             ActInPlay(TheMainScreen.Get());
         }
     }
@@ -132,6 +147,11 @@ private:
     void ActInPlay(Velmoor2::VelMain& main)
     {
         using namespace Velmoor2;
+        const std::string scene = main.Form.Caption() + main.Label2.Caption();
+        if (scene != lastScene_) {
+            lastScene_ = scene;
+            Photograph(main.Form, "scene");
+        }
         if (!main.Label3.Caption().empty()) {
             main.Label1.SimulateClick();  // the game waits for a click
         } else if (TheReplyDialog.IsLoaded() && TheReplyDialog.Get().Form.IsVisible()) {
@@ -180,5 +200,7 @@ private:
     PlayPlan plan_;
     RoutePlanner planner_;
     std::string lastScreen_;
+    std::string lastScene_;
+    int shots_ = 0;
     long actions_ = 0;
 };
