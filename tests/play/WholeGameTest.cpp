@@ -140,3 +140,18 @@ TEST_F(WholeGame, TheDataRoomReplaysAnEndingOnceAllAreClearedAndErasesEverything
     EXPECT_EQ(Record(), "");
     EXPECT_EQ(GetGameSetting(MyoujiKey), "");
 }
+
+TEST_F(WholeGame, AGameWithoutSoundAndWithADamagedSettingsFileStillPlaysToItsEnd)
+{
+    const std::string folder = std::string(std::getenv("XDG_CONFIG_HOME")) + "/Corvane";
+    std::filesystem::create_directories(folder);
+    std::ofstream(folder + "/Corvane.ini", std::ios::binary)
+        << std::string("[Velmoor2\nCString=\xff\xfe\x00\x01\n=\n[\nSavedMyouji", 40);
+    auto silentGame = [] {
+        ::setenv("SDL_AUDIODRIVER", "no-such-device", 1);
+        Plays(ConfessionOf(1));
+    };
+    EXPECT_EXIT(silentGame(), testing::ExitedWithCode(0), ScreensOfANewGame);
+    EXPECT_EQ(RecordedOutcome(Record(), 1), OutcomeConfession) << Record();
+    EXPECT_FALSE(std::filesystem::exists(SaveFileName));
+}
