@@ -145,8 +145,8 @@ TEST_F(WholeGame, AGameWithoutSoundAndWithADamagedSettingsFileStillPlaysToItsEnd
 {
     const std::string folder = std::string(std::getenv("XDG_CONFIG_HOME")) + "/Corvane";
     std::filesystem::create_directories(folder);
-    std::ofstream(folder + "/Corvane.ini", std::ios::binary)
-        << std::string("[Velmoor2\nCString=\xff\xfe\x00\x01\n=\n[\nSavedMyouji", 40);
+    const char damaged[] = "[Velmoor2\nCString=\xff\xfe\x00\x01\n=\n[\nSavedMyouji";  // NUL inside
+    std::ofstream(folder + "/Corvane.ini", std::ios::binary) << std::string(damaged, sizeof damaged - 1);
     auto silentGame = [] {
         ::setenv("SDL_AUDIODRIVER", "no-such-device", 1);
         Plays(ConfessionOf(1));
