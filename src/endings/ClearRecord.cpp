@@ -5,17 +5,23 @@
 namespace Velmoor2 {
 namespace {
 
-int DigitValue(char32_t c)
-{
-    return c >= U'0' && c <= U'9' ? static_cast<int>(c - U'0') : 0;
-}
-
 char32_t HexDigit(int value)
 {
     return static_cast<char32_t>(value < 10 ? U'0' + value : U'A' + value - 10);
 }
 
 }  // namespace
+
+int DigitValue(char32_t c)
+{
+    return c >= U'0' && c <= U'9' ? static_cast<int>(c - U'0') : 0;
+}
+
+int HeroineOfMarker(char32_t marker)
+{
+    const size_t found = ClearMarkers.find(marker);
+    return found == std::u32string_view::npos ? 0 : static_cast<int>(found) + 1;
+}
 
 std::string UpdatedClearRecord(std::string_view record, int girl, int outcome)
 {

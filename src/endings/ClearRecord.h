@@ -14,6 +14,10 @@ constexpr int OutcomeMutualLove = 2;
 // as it was. A marker standing last with no digit (a record damaged by hand) gets its digit.
 std::string UpdatedClearRecord(std::string_view record, int girl, int outcome);
 
+// An outcome digit as a number; anything but a digit reads as 0.
+int DigitValue(char32_t digit);
+// The heroine (1..8) a marker stands for; 0 for any other character.
+int HeroineOfMarker(char32_t marker);
 // The outcome digit recorded for the heroine; 0 when she has not been cleared.
 int RecordedOutcome(std::string_view record, int girl);
 

@@ -33,18 +33,6 @@ int HeroineByInitial(const std::u32string& name)
     return 0;
 }
 
-int HeroineForMarker(char32_t marker)
-{
-    const size_t found = ClearMarkers.find(marker);
-    return found == std::u32string_view::npos ? 0 : static_cast<int>(found) + 1;
-}
-
-// The outcome digit as a number; anything but a digit reads as 0.
-int DigitValue(char32_t digit)
-{
-    return digit >= U'0' && digit <= U'9' ? static_cast<int>(digit - U'0') : 0;
-}
-
 }  // namespace
 
 std::string ListedName(int heroine)
@@ -99,7 +87,7 @@ void VelDatarm::Form_Load()
     const std::u32string characters = ToCharacters(record);
     int row = 0;
     for (size_t p = 0; p < characters.size() && row < Rows; p += 2, ++row) {
-        const int heroine = HeroineForMarker(characters[p]);
+        const int heroine = HeroineOfMarker(characters[p]);
         if (heroine == 0)
             continue;  // not one of the eight markers: the row stays empty
         Image2[row]->CopyPictureFrom(*Image3[heroine - 1]);
