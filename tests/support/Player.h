@@ -63,7 +63,7 @@ private:
         const char* folder = std::getenv("VELMOOR_SHOTS");
         if (!folder)
             return;
-        char number[8];
+        char number[12];
         std::snprintf(number, sizeof number, "%03d", ++shots_);
         std::string name = plan_.name + "-" + number + "-" + what;
         for (char& c : name)
