@@ -2,6 +2,7 @@
 
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_mixer.h>
+#include <cstdlib>
 #include <filesystem>
 
 namespace Platform {
@@ -9,6 +10,7 @@ namespace {
 
 // The soundfonts Debian installs, the small General MIDI set first: the mixer loads the font
 // again for every song, and the 140 MB set makes each scene change stall for half a second.
+// A player's own choice in SDL_SOUNDFONTS comes before them.
 constexpr const char* SoundFonts[] = {
     "/usr/share/sounds/sf2/TimGM6mb.sf2",
     "/usr/share/sounds/sf2/default-GM.sf2",
@@ -21,6 +23,17 @@ DeviceState device = DeviceState::Closed;
 Mix_Music* song = nullptr;
 Mix_Chunk* sound = nullptr;
 
+void UseFirstInstalledSoundFont()
+{
+    for (const char* font : SoundFonts) {
+        std::error_code error;
+        if (std::filesystem::exists(font, error)) {
+            Mix_SetSoundFonts(font);
+            return;
+        }
+    }
+}
+
 // Opens the device on first use. A device that failed once is not tried again, so a machine
 // without sound costs nothing on the once-a-second music restart.
 bool DeviceReady()
@@ -30,13 +43,8 @@ bool DeviceReady()
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
             return false;
         Mix_Init(MIX_INIT_MID);
-        for (const char* font : SoundFonts) {
-            std::error_code error;
-            if (std::filesystem::exists(font, error)) {
-                Mix_SetSoundFonts(font);
-                break;
-            }
-        }
+        if (!std::getenv("SDL_SOUNDFONTS"))
+            UseFirstInstalledSoundFont();
         if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 2048) != 0)
             return false;
         Mix_AllocateChannels(1);

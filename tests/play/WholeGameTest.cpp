@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <unistd.h>
 #include <vector>
 
 using namespace Velmoor2;
@@ -154,4 +155,32 @@ TEST_F(WholeGame, AGameWithoutSoundAndWithADamagedSettingsFileStillPlaysToItsEnd
     EXPECT_EXIT(silentGame(), testing::ExitedWithCode(0), ScreensOfANewGame);
     EXPECT_EQ(RecordedOutcome(Record(), 1), OutcomeConfession) << Record();
     EXPECT_FALSE(std::filesystem::exists(SaveFileName));
+}
+
+// The game directory cannot be written and no soundfont is found: the quit's save is refused
+// with a message, the game stays open, and the game still plays to its ending and records it.
+// Run as root, the game gives up its privileges first, or the folder's modes would not count.
+TEST_F(WholeGame, AGameInAReadOnlyFolderWithoutASoundfontRefusesToSaveAndPlaysOn)
+{
+    namespace fs = std::filesystem;
+    const fs::path game = fs::current_path();
+    const fs::path config = std::getenv("XDG_CONFIG_HOME");
+    fs::permissions(game, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read
+                              | fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
+    fs::permissions(config, fs::perms::all);
+    constexpr uid_t Nobody = 65534;
+    auto readOnlyGame = [] {
+        if (::geteuid() == 0 && (::setgid(Nobody) != 0 || ::setuid(Nobody) != 0))
+            std::_Exit(6);
+        ::setenv("SDL_AUDIODRIVER", "dummy", 1);
+        ::setenv("SDL_SOUNDFONTS", "/nonexistent/no-such-font.sf2", 1);
+        PlayPlan plan = ConfessionOf(2);
+        plan.quitWithSaveAt = 10;
+        Plays(plan);
+    };
+    EXPECT_EXIT(readOnlyGame(), testing::ExitedWithCode(0),
+                "message box 51.*message box 48: データをセーブできませんでした.*screen staff roll");
+    EXPECT_FALSE(fs::exists(SaveFileName));
+    EXPECT_EQ(RecordedOutcome(Record(), 2), OutcomeConfession) << Record();
+    fs::permissions(game, fs::perms::owner_all, fs::perm_options::add);
 }

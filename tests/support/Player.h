@@ -48,6 +48,8 @@ public:
             std::fprintf(stderr, "message box %d: %s\n", flags, text.c_str());
             if (flags == Platform::MbYesNoCancelExclamation)  // the quit question: save and end
                 return Platform::AnswerYes;
+            if (text.find("セーブできませんでした") != std::string::npos)  // the game stays open: play on
+                plan_.quitWithSaveAt = 0;
             return flags == Platform::MbYesNoInformationDefaultNo ? Platform::AnswerYes : Platform::AnswerOk;
         });
         Platform::SetIdleHook([this] { Act(); });
