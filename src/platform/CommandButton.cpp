@@ -54,6 +54,12 @@ CommandButton::~CommandButton() { delete impl_; }
 void CommandButton::SetCaption(const std::string& caption) { impl_->button->setText(ToQt(caption)); }
 std::string CommandButton::Caption() const { return FromQt(impl_->button->text()); }
 
+bool CommandButton::ShowsWholeCaption() const
+{
+    const QPushButton& button = *impl_->button;
+    return button.sizeHint().width() <= button.width();
+}
+
 void CommandButton::SetFont(const std::string& family, double points, bool bold)
 {
     impl_->button->setFont(DesignFont(family, points, bold));

@@ -19,6 +19,8 @@ public:
     void SetCaption(const std::string& caption);
     std::string Caption() const;
     void SetFont(const std::string& family, double points, bool bold = false);
+    // Whether the caption fits on the button without being cut off.
+    bool ShowsWholeCaption() const;
 
 private:
     struct Impl;

@@ -73,4 +73,13 @@ void Label::SetFont(const std::string& family, double points, bool bold, bool it
 
 void Label::SetWordWrap(bool wrap) { impl_->label->setWordWrap(wrap); }
 
+bool Label::ShowsWholeCaption() const
+{
+    const QLabel& label = *impl_->label;
+    if (label.wordWrap())
+        return label.heightForWidth(label.width()) <= label.height();
+    const QSize needed = label.sizeHint();
+    return needed.width() <= label.width() && needed.height() <= label.height();
+}
+
 }  // namespace Platform

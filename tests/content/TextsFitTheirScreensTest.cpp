@@ -1,0 +1,127 @@
+// Every text the story and the data files put on a screen fits where it is drawn: the scene
+// text under the picture, the reply buttons and the album's caption, with names of a usual
+// length spliced in. A text cut off at its last line is lost to the player.
+#include "extras/VelAlbum.h"
+#include "game/GameState.h"
+#include "game/StoryFiles.h"
+#include "game/StoryScript.h"
+#include "game/VelMain.h"
+#include "platform/AtomicFile.h"
+#include "support/CurrentFolder.h"
+#include "talk/ConversationFiles.h"
+#include "talk/VelSerif.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+using namespace Velmoor2;
+
+namespace {
+
+using TenCodes = std::array<Integer, 10>;
+
+std::vector<std::string> Fields(std::string_view line)
+{
+    std::vector<std::string> fields;
+    std::string field;
+    std::istringstream in{std::string(line)};
+    while (std::getline(in, field, '\t'))
+        fields.push_back(field);
+    return fields;
+}
+
+// The conversation ids, the first field of each line of the reply-code file.
+std::vector<std::string> ConversationIds()
+{
+    std::vector<std::string> ids;
+    std::istringstream codes(Platform::ReadWholeFile("VelKCode.dat").bytes);
+    for (std::string line; std::getline(codes, line);)
+        if (const size_t comma = line.find(','); comma != std::string::npos)
+            ids.push_back(line.substr(0, comma));
+    return ids;
+}
+
+class TextsFit : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        PlayerMyouji = "長谷川";
+        PlayerNamae = "健一郎";
+    }
+    void TearDown() override
+    {
+        TheMainScreen.Unload();
+        TheReplyDialog.Unload();
+        TheClassAlbum.Unload();
+    }
+    CurrentFolder inGame{VEL_GAME_DIR};
+};
+
+}  // namespace
+
+TEST_F(TextsFit, EverySceneTextFitsUnderThePicture)
+{
+    Platform::Label& text = TheMainScreen.Get().Label1;
+    int checked = 0;
+    for (const StoryFile& file : StoryFiles()) {
+        if (file.name.find("staffroll") != std::string_view::npos)
+            continue;
+        for (std::string_view line : TextLines(file.text)) {
+            const std::vector<std::string> fields = Fields(line);
+            if (line.starts_with('#') || fields.size() != 3)
+                continue;
+            text.SetCaption(SpliceNames(fields[2]));
+            EXPECT_TRUE(text.ShowsWholeCaption()) << file.name << ": " << fields[2];
+            ++checked;
+        }
+    }
+    for (const std::string& id : ConversationIds()) {
+        const auto codes = ReplyCodesOf(id);
+        ASSERT_TRUE(std::holds_alternative<TenCodes>(codes)) << id;
+        for (Integer code : std::get<TenCodes>(codes)) {
+            const auto response = ResponseTo(id, code);
+            ASSERT_TRUE(std::holds_alternative<Response>(response)) << id << " " << code;
+            text.SetCaption(ReplaceNamePlaceholder(std::get<Response>(response).text, PlayerMyouji));
+            EXPECT_TRUE(text.ShowsWholeCaption()) << id << " " << code << ": " << text.Caption();
+            ++checked;
+        }
+    }
+    EXPECT_GT(checked, 500);
+    std::string fourLines;
+    for (int line = 0; line < 4; ++line)
+        fourLines += "三年間" + CrLf;
+    text.SetCaption(fourLines);
+    EXPECT_FALSE(text.ShowsWholeCaption());
+}
+
+TEST_F(TextsFit, EveryReplyFitsOnItsButton)
+{
+    Platform::CommandButton& button = *TheReplyDialog.Get().Command1[0];
+    for (const std::string& id : ConversationIds()) {
+        const auto codes = ReplyCodesOf(id);
+        for (Integer code : std::get<TenCodes>(codes)) {
+            const auto caption = ReplyCaption(code);
+            ASSERT_TRUE(std::holds_alternative<std::string>(caption)) << code;
+            button.SetCaption(ReplaceNamePlaceholder(std::get<std::string>(caption), PlayerMyouji));
+            EXPECT_TRUE(button.ShowsWholeCaption()) << code << ": " << button.Caption();
+        }
+    }
+}
+
+TEST_F(TextsFit, EveryAlbumThoughtFitsItsLine)
+{
+    Platform::Label& caption = TheClassAlbum.Get().Label1;
+    const std::string_view album = "story/front/album.txt";
+    for (const StoryFile& file : StoryFiles()) {
+        if (file.name != album)
+            continue;
+        for (std::string_view line : TextLines(file.text)) {
+            const std::vector<std::string> fields = Fields(line);
+            if (line.starts_with('#') || fields.size() != 2)
+                continue;
+            caption.SetCaption(SpliceNames(fields[1]));
+            EXPECT_TRUE(caption.ShowsWholeCaption()) << fields[1];
+        }
+    }
+}
