@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/AtomicFile.h"
+#include "support/Unprivileged.h"
 
 using namespace Platform;
 namespace fs = std::filesystem;
@@ -100,13 +101,15 @@ TEST_F(AtomicFile, FailureToReplaceAFolderKeepsItAndLeavesNoTemporary)
 
 TEST_F(AtomicFile, ReadOnlyFolderIsAReportedFailure)
 {
-    if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders all the same";
     ASSERT_TRUE(WriteFileAtomically(PathOf("data"), "old").ok);
-    fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
-    const FileWriteResult result = WriteFileAtomically(PathOf("data"), "new");
-    EXPECT_FALSE(result.ok);
-    EXPECT_FALSE(result.failure.empty());
-    EXPECT_EQ(ReadWholeFile(PathOf("data")).bytes, "old");
+    fs::permissions(folder, ReadOnlyForAll);
+    EXPECT_TRUE(PassesAsUnprivilegedUser([&] {
+        const FileWriteResult result = WriteFileAtomically(PathOf("data"), "new");
+        EXPECT_FALSE(result.ok);
+        EXPECT_FALSE(result.failure.empty());
+        EXPECT_EQ(ReadWholeFile(PathOf("data")).bytes, "old");
+    }));
+    fs::permissions(folder, fs::perms::owner_all);
 }
 
 // A writer killed at any moment leaves the old file or the new one, whole, and never a mix.

@@ -12,6 +12,7 @@
 #include "persist/SaveFile.h"
 #include "persist/SaveFileFormat.h"
 #include "platform/Cp932.h"
+#include "support/Unprivileged.h"
 
 using namespace Velmoor2;
 namespace fs = std::filesystem;
@@ -225,15 +226,17 @@ TEST_F(SaveFile, AFailedWriteIsReportedAndKeepsTheEarlierSave)
 
 TEST_F(SaveFile, AReadOnlyFolderIsAReportedFailure)
 {
-    if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders all the same";
     ASSERT_TRUE(WriteSaveFile(Game(3)).ok);
-    fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
-    const SaveResult result = WriteSaveFile(Game(12));
-    EXPECT_FALSE(result.ok);
-    EXPECT_FALSE(result.message.empty());
-    EXPECT_EQ(ReadSaveFile().game, Game(3));
-    const LoadResult continued = ContinueSavedGame();
-    EXPECT_EQ(continued.problem, LoadProblem::NotDeleted) << "a save that cannot be deleted is not resumed";
+    fs::permissions(folder, ReadOnlyForAll);
+    EXPECT_TRUE(PassesAsUnprivilegedUser([&] {
+        const SaveResult result = WriteSaveFile(Game(12));
+        EXPECT_FALSE(result.ok);
+        EXPECT_FALSE(result.message.empty());
+        EXPECT_EQ(ReadSaveFile().game, Game(3));
+        const LoadResult continued = ContinueSavedGame();
+        EXPECT_EQ(continued.problem, LoadProblem::NotDeleted) << "a save that cannot be deleted is not resumed";
+    }));
+    fs::permissions(folder, fs::perms::owner_all);
 }
 
 TEST_F(SaveFile, DeletingLeavesNoSave)

@@ -10,6 +10,7 @@
 
 #include "persist/GameSettings.h"
 #include "platform/SettingsFile.h"
+#include "support/Unprivileged.h"
 
 using namespace Platform;
 using namespace std::string_literals;
@@ -202,12 +203,15 @@ TEST_F(Settings, MissingFoldersAreMade)
 
 TEST_F(Settings, AReadOnlyFolderIsAReportedFailure)
 {
-    if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders all the same";
     ASSERT_TRUE(SaveGameSetting(MyoujiKey, "山田"));
-    fs::permissions(folder / "Corvane", fs::perms::owner_read | fs::perms::owner_exec);
-    EXPECT_FALSE(SaveGameSetting(MyoujiKey, "鈴木"));
-    EXPECT_FALSE(EraseGameSettings());
-    EXPECT_EQ(GetGameSetting(MyoujiKey), "山田");
+    fs::permissions(folder, ReadOnlyForAll);
+    fs::permissions(folder / "Corvane", ReadOnlyForAll);
+    EXPECT_TRUE(PassesAsUnprivilegedUser([&] {
+        EXPECT_FALSE(SaveGameSetting(MyoujiKey, "鈴木"));
+        EXPECT_FALSE(EraseGameSettings());
+        EXPECT_EQ(GetGameSetting(MyoujiKey), "山田");
+    }));
+    fs::permissions(folder, fs::perms::owner_all);
     fs::permissions(folder / "Corvane", fs::perms::owner_all);
 }
 

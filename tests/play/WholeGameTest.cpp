@@ -7,11 +7,11 @@
 #include "persist/SaveFile.h"
 #include "support/Player.h"
 #include "support/ScratchFolder.h"
+#include "support/Unprivileged.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <unistd.h>
 #include <vector>
 
 using namespace Velmoor2;
@@ -165,12 +165,10 @@ TEST_F(WholeGame, AGameInAReadOnlyFolderWithoutASoundfontRefusesToSaveAndPlaysOn
     namespace fs = std::filesystem;
     const fs::path game = fs::current_path();
     const fs::path config = std::getenv("XDG_CONFIG_HOME");
-    fs::permissions(game, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read
-                              | fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
+    fs::permissions(game, ReadOnlyForAll);
     fs::permissions(config, fs::perms::all);
-    constexpr uid_t Nobody = 65534;
     auto readOnlyGame = [] {
-        if (::geteuid() == 0 && (::setgid(Nobody) != 0 || ::setuid(Nobody) != 0))
+        if (!BecomeUnprivilegedUser())
             std::_Exit(6);
         ::setenv("SDL_AUDIODRIVER", "dummy", 1);
         ::setenv("SDL_SOUNDFONTS", "/nonexistent/no-such-font.sf2", 1);
