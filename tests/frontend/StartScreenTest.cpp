@@ -52,6 +52,7 @@ TEST_F(StartScreen, GreetsAndAsksWhatToDo)
 {
     const std::string serif = start->Serif.Caption();
     EXPECT_NE(serif.find("\r\n先輩、今日は何をするの？"), std::string::npos) << serif;
+    EXPECT_TRUE(start->Serif.ShowsWholeCaption()) << "the balloon cuts off: " << serif;
     EXPECT_EQ(CV_Midi::LoopMidi, "M291C.mid");
 }
 
@@ -73,10 +74,12 @@ TEST_F(StartScreen, AnEmptyNameBoxIsRefusedWithTheWarningAndKeepsTheEntry)
     start->Label1[0]->SimulateClick();
     EXPECT_TRUE(start->Picture1.IsVisible());
     EXPECT_FALSE(start->Label1[0]->IsVisible());
+    EXPECT_TRUE(start->Serif.ShowsWholeCaption()) << start->Serif.Caption();
     EXPECT_EQ(start->Picture1.Text1.Text(), "") << "no names stored yet";
     start->Picture1.Text1.SetText("高瀬");
     start->Picture1.OKBUTTON.SimulateClick();
     EXPECT_EQ(start->Serif.Caption(), "ふざけてないで、ちゃんと書いてください！すずを怒らせると、こわいんですからね！");
+    EXPECT_TRUE(start->Serif.ShowsWholeCaption());
     EXPECT_TRUE(start->Picture1.IsVisible());
     EXPECT_EQ(start->Picture1.Text1.Text(), "高瀬");
     EXPECT_EQ(GamePhase, NoGameYet);
@@ -133,6 +136,7 @@ TEST_F(StartScreen, ContinueWithoutASaveOnlyChangesTheLineThenANewGameStillOpens
     ScratchFolder folder;
     start->Label1[1]->SimulateClick();
     EXPECT_EQ(start->Serif.Caption(), "あれ？先輩、前回の記録がありませんよ。ちゃんとセーブした？");
+    EXPECT_TRUE(start->Serif.ShowsWholeCaption());
     EXPECT_TRUE(start->Label1[1]->IsVisible());
     start->Label1[0]->SimulateClick();
     EXPECT_TRUE(start->Picture1.IsVisible());
@@ -182,6 +186,7 @@ TEST_F(StartScreen, TheDataRoomStaysShutUntilAGameHasBeenFinished)
 {
     start->Label1[2]->SimulateClick();
     EXPECT_EQ(start->Serif.Caption(), "ここは、一度でもゲームを最後まで終わらせなきゃ見ちゃいけないところなんですって。");
+    EXPECT_TRUE(start->Serif.ShowsWholeCaption());
     EXPECT_FALSE(TheDataRoom.IsLoaded());
 
     ASSERT_TRUE(SaveGameSetting(ClearRecordKey, "和1"));
