@@ -110,8 +110,13 @@ private:
             Log("album", TheClassAlbum.Get().Form);
             TheClassAlbum.Get().Image1[plan_.albumGirl - 1]->SimulateClick();
         } else if (TheStaffRoll.IsLoaded() && TheStaffRoll.Get().Form.IsVisible()) {
-            Log("staff roll", TheStaffRoll.Get().Form);
-            TheStaffRoll.Get().Timer1_Timer();
+            VelEnding& roll = TheStaffRoll.Get();
+            Log("staff roll", roll.Form);
+            if (const std::string page = roll.Label1.Caption() + roll.Label2.Caption(); page != lastScene_) {
+                lastScene_ = page;
+                Photograph(roll.Form, "staff roll page");
+            }
+            roll.Timer1_Timer();
         } else if (TheMainScreen.IsLoaded() && TheMainScreen.Get().Form.IsVisible()) {
             Log("main", TheMainScreen.Get().Form);
             ActInPlay(TheMainScreen.Get());
