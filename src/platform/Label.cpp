@@ -5,6 +5,11 @@
 #include "platform/Window.h"
 
 #include <QLabel>
+#include <QAbstractTextDocumentLayout>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
+#include <cmath>
 
 namespace Platform {
 
@@ -80,6 +85,26 @@ bool Label::ShowsWholeCaption() const
         return label.heightForWidth(label.width()) <= label.height();
     const QSize needed = label.sizeHint();
     return needed.width() <= label.width() && needed.height() <= label.height();
+}
+
+// Laid out as the label lays out its plain text: one document, no margin, the label's width.
+Label::LineBox Label::LastLineBox() const
+{
+    const QLabel& label = *impl_->label;
+    QTextDocument document;
+    document.setDocumentMargin(0);
+    document.setDefaultFont(label.font());
+    document.setPlainText(label.text());
+    document.setTextWidth(label.wordWrap() ? label.width() : -1);
+    const QTextBlock block = document.lastBlock();
+    const double blockTop = document.documentLayout()->blockBoundingRect(block).top();  // lays it out
+    const QTextLayout* layout = block.layout();
+    if (!layout || layout->lineCount() == 0)
+        return {0, 0, 0};
+    const QTextLine line = layout->lineAt(layout->lineCount() - 1);
+    const double top = blockTop + line.y();
+    return {static_cast<int>(top), static_cast<int>(std::ceil(top + line.height())),
+            static_cast<int>(std::ceil(line.naturalTextWidth()))};
 }
 
 }  // namespace Platform

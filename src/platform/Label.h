@@ -30,6 +30,13 @@ public:
     void SetWordWrap(bool wrap);
     // Whether the caption, wrapped as it is drawn, fits the label without being cut off.
     bool ShowsWholeCaption() const;
+    // Where the last wrapped line of the caption lies, in pixels within the label.
+    struct LineBox {
+        int top;
+        int bottom;
+        int right;
+    };
+    LineBox LastLineBox() const;
 
     ~Label() override;
 

@@ -6,6 +6,7 @@
 #include "game/StoryFiles.h"
 #include "game/StoryScript.h"
 #include "game/VelMain.h"
+#include "platform/Application.h"
 #include "platform/AtomicFile.h"
 #include "support/CurrentFolder.h"
 #include "talk/ConversationFiles.h"
@@ -60,8 +61,19 @@ protected:
 
 }  // namespace
 
+// The click prompt sits in the text's bottom-right corner: a last line that runs into it
+// is written over.
+bool ClearOfThePrompt(const VelMain& main)
+{
+    const Platform::Label::LineBox last = main.Label1.LastLineBox();
+    const int promptLeft = Platform::ToPixels(main.Label3.Left() - main.Label1.Left());
+    const int promptTop = Platform::ToPixels(main.Label3.Top() - main.Label1.Top());
+    return last.bottom <= promptTop || last.right <= promptLeft;
+}
+
 TEST_F(TextsFit, EverySceneTextFitsUnderThePicture)
 {
+    const VelMain& main = TheMainScreen.Get();
     Platform::Label& text = TheMainScreen.Get().Label1;
     int checked = 0;
     for (const StoryFile& file : StoryFiles()) {
@@ -73,6 +85,7 @@ TEST_F(TextsFit, EverySceneTextFitsUnderThePicture)
                 continue;
             text.SetCaption(SpliceNames(fields[2]));
             EXPECT_TRUE(text.ShowsWholeCaption()) << file.name << ": " << fields[2];
+            EXPECT_TRUE(ClearOfThePrompt(main)) << file.name << ": " << fields[2];
             ++checked;
         }
     }
@@ -84,6 +97,7 @@ TEST_F(TextsFit, EverySceneTextFitsUnderThePicture)
             ASSERT_TRUE(std::holds_alternative<Response>(response)) << id << " " << code;
             text.SetCaption(ReplaceNamePlaceholder(std::get<Response>(response).text, PlayerMyouji));
             EXPECT_TRUE(text.ShowsWholeCaption()) << id << " " << code << ": " << text.Caption();
+            EXPECT_TRUE(ClearOfThePrompt(main)) << id << " " << code << ": " << text.Caption();
             ++checked;
         }
     }
@@ -93,6 +107,12 @@ TEST_F(TextsFit, EverySceneTextFitsUnderThePicture)
         fourLines += "三年間" + CrLf;
     text.SetCaption(fourLines);
     EXPECT_FALSE(text.ShowsWholeCaption());
+    std::string threeFullLines;
+    for (int character = 0; character < 3 * 26; ++character)
+        threeFullLines += "卒";
+    text.SetCaption(threeFullLines);
+    EXPECT_TRUE(text.ShowsWholeCaption());
+    EXPECT_FALSE(ClearOfThePrompt(main));
 }
 
 TEST_F(TextsFit, EveryReplyFitsOnItsButton)
