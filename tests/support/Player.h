@@ -162,6 +162,7 @@ private:
         if (!main.Label3.Caption().empty()) {
             main.Label1.SimulateClick();  // the game waits for a click
         } else if (TheReplyDialog.IsLoaded() && TheReplyDialog.Get().Form.IsVisible()) {
+            Photograph(TheReplyDialog.Get().Form, "replies");
             TheReplyDialog.Get().Command1[ChooseReply()]->SimulateClick();
         } else if (GamePhase == FreeAtPlace && plan_.quitWithSaveAt && GameMinute >= plan_.quitWithSaveAt) {
             main.Form.SimulateCloseBox();
