@@ -2,6 +2,7 @@
 #include "platform/Application.h"
 
 #include <cstdlib>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 // The font and display libraries keep their caches to the end of the process; not our leaks.
@@ -18,6 +19,11 @@ int main(int argc, char** argv)
     // Headless unless a display was chosen on purpose (screenshots under Xvfb).
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     setenv("SDL_AUDIODRIVER", "dummy", 0);
+    // Screenshots for the review page go to VELMOOR_SHOTS, made here if it is new.
+    if (const char* shots = std::getenv("VELMOOR_SHOTS")) {
+        std::error_code error;
+        std::filesystem::create_directories(shots, error);
+    }
     Platform::StartApplication();
     return RUN_ALL_TESTS();
 }
