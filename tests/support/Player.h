@@ -115,6 +115,7 @@ private:
             if (const std::string page = roll.Label1.Caption() + roll.Label2.Caption(); page != lastScene_) {
                 lastScene_ = page;
                 Photograph(roll.Form, "staff roll page");
+                std::fprintf(stderr, "roll page %s | %s\n", roll.Label1.Caption().c_str(), roll.Label2.Caption().c_str());
             }
             roll.Timer1_Timer();
         } else if (TheMainScreen.IsLoaded() && TheMainScreen.Get().Form.IsVisible()) {
@@ -160,6 +161,11 @@ private:
             Photograph(main.Form, "scene");
         }
         if (!main.Label3.Caption().empty()) {
+            // What he reads before clicking on: the speaker and the line.
+            if (const std::string said = main.Label2.Caption() + ": " + main.Label1.Caption(); said != lastSaid_) {
+                lastSaid_ = said;
+                std::fprintf(stderr, "text %s\n", said.c_str());
+            }
             main.Label1.SimulateClick();  // the game waits for a click
         } else if (TheReplyDialog.IsLoaded() && TheReplyDialog.Get().Form.IsVisible()) {
             Photograph(TheReplyDialog.Get().Form, "replies");
@@ -209,6 +215,7 @@ private:
     RoutePlanner planner_;
     std::string lastScreen_;
     std::string lastScene_;
+    std::string lastSaid_;
     int shots_ = 0;
     long actions_ = 0;
 };
