@@ -32,6 +32,22 @@ std::vector<std::string> Fields(std::string_view line)
     return fields;
 }
 
+// Hands on the last field, names spliced in, of every story line that has `fieldCount`
+// tab-separated fields, in the story files `wanted` accepts.
+template <typename Wanted, typename Use>
+void ForEachStoryText(size_t fieldCount, Wanted wanted, Use use)
+{
+    for (const StoryFile& file : StoryFiles()) {
+        if (!wanted(file.name))
+            continue;
+        for (std::string_view line : TextLines(file.text)) {
+            const std::vector<std::string> fields = Fields(line);
+            if (!line.starts_with('#') && fields.size() == fieldCount)
+                use(SpliceNames(fields.back()));
+        }
+    }
+}
+
 // The conversation ids, the first field of each line of the reply-code file.
 std::vector<std::string> ConversationIds()
 {
@@ -73,22 +89,17 @@ bool ClearOfThePrompt(const VelMain& main)
 
 TEST_F(TextsFit, EverySceneTextFitsUnderThePicture)
 {
-    const VelMain& main = TheMainScreen.Get();
-    Platform::Label& text = TheMainScreen.Get().Label1;
+    VelMain& main = TheMainScreen.Get();
+    Platform::Label& text = main.Label1;
     int checked = 0;
-    for (const StoryFile& file : StoryFiles()) {
-        if (file.name.find("staffroll") != std::string_view::npos)
-            continue;
-        for (std::string_view line : TextLines(file.text)) {
-            const std::vector<std::string> fields = Fields(line);
-            if (line.starts_with('#') || fields.size() != 3)
-                continue;
-            text.SetCaption(SpliceNames(fields[2]));
-            EXPECT_TRUE(text.ShowsWholeCaption()) << file.name << ": " << fields[2];
-            EXPECT_TRUE(ClearOfThePrompt(main)) << file.name << ": " << fields[2];
-            ++checked;
-        }
-    }
+    // Scene lines: picture code, speaker, text. The staff roll has its own labels.
+    ForEachStoryText(3, [](std::string_view file) { return file.find("staffroll") == std::string_view::npos; },
+                     [&](const std::string& said) {
+                         text.SetCaption(said);
+                         EXPECT_TRUE(text.ShowsWholeCaption()) << said;
+                         EXPECT_TRUE(ClearOfThePrompt(main)) << said;
+                         ++checked;
+                     });
     for (const std::string& id : ConversationIds()) {
         const auto codes = ReplyCodesOf(id);
         ASSERT_TRUE(std::holds_alternative<TenCodes>(codes)) << id;
@@ -132,16 +143,9 @@ TEST_F(TextsFit, EveryReplyFitsOnItsButton)
 TEST_F(TextsFit, EveryAlbumThoughtFitsItsLine)
 {
     Platform::Label& caption = TheClassAlbum.Get().Label1;
-    const std::string_view album = "story/front/album.txt";
-    for (const StoryFile& file : StoryFiles()) {
-        if (file.name != album)
-            continue;
-        for (std::string_view line : TextLines(file.text)) {
-            const std::vector<std::string> fields = Fields(line);
-            if (line.starts_with('#') || fields.size() != 2)
-                continue;
-            caption.SetCaption(SpliceNames(fields[1]));
-            EXPECT_TRUE(caption.ShowsWholeCaption()) << fields[1];
-        }
-    }
+    ForEachStoryText(2, [](std::string_view file) { return file == "story/front/album.txt"; },
+                     [&](const std::string& thought) {
+                         caption.SetCaption(thought);
+                         EXPECT_TRUE(caption.ShowsWholeCaption()) << thought;
+                     });
 }
