@@ -100,11 +100,10 @@ Label::LineBox Label::LastLineBox() const
     const double blockTop = document.documentLayout()->blockBoundingRect(block).top();  // lays it out
     const QTextLayout* layout = block.layout();
     if (!layout || layout->lineCount() == 0)
-        return {0, 0, 0};
+        return {0, 0};
     const QTextLine line = layout->lineAt(layout->lineCount() - 1);
     const double top = blockTop + line.y();
-    return {static_cast<int>(top), static_cast<int>(std::ceil(top + line.height())),
-            static_cast<int>(std::ceil(line.naturalTextWidth()))};
+    return {static_cast<int>(std::ceil(top + line.height())), static_cast<int>(std::ceil(line.naturalTextWidth()))};
 }
 
 }  // namespace Platform

@@ -32,7 +32,6 @@ public:
     bool ShowsWholeCaption() const;
     // Where the last wrapped line of the caption lies, in pixels within the label.
     struct LineBox {
-        int top;
         int bottom;
         int right;
     };

@@ -112,8 +112,8 @@ private:
         } else if (TheStaffRoll.IsLoaded() && TheStaffRoll.Get().Form.IsVisible()) {
             VelEnding& roll = TheStaffRoll.Get();
             Log("staff roll", roll.Form);
-            if (const std::string page = roll.Label1.Caption() + roll.Label2.Caption(); page != lastScene_) {
-                lastScene_ = page;
+            if (const std::string page = roll.Label1.Caption() + roll.Label2.Caption(); page != lastRollPage_) {
+                lastRollPage_ = page;
                 Photograph(roll.Form, "staff roll page");
                 std::fprintf(stderr, "roll page %s | %s\n", roll.Label1.Caption().c_str(), roll.Label2.Caption().c_str());
             }
@@ -216,6 +216,7 @@ private:
     std::string lastScreen_;
     std::string lastScene_;
     std::string lastSaid_;
+    std::string lastRollPage_;
     int shots_ = 0;
     long actions_ = 0;
 };
