@@ -14,6 +14,7 @@
 #include "frontend/VelStart.h"
 #include "frontend/VelTitle.h"
 #include "startup/StartUp.h"
+#include "startup/WindowScale.h"
 #include "talk/ConversationFiles.h"
 #include "talk/ReplyDraw.h"
 
@@ -119,6 +120,8 @@ int main(int argc, char** argv)
     using namespace Velmoor2;
     const int seconds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 60;
     Platform::StartApplication();
+    ChooseWindowScale();
+    std::printf("window scale: %d\n", Platform::WindowScale());
     TheLogoDemo.Get().Form.Show();
     Platform::PumpEvents();
     std::printf("start to logo shown: %.0f ms\n", MsSinceProcessStart());

@@ -9,6 +9,7 @@
 #include <QThread>
 #include <QTimer>
 #include <QTranslator>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -16,6 +17,8 @@ namespace Platform {
 namespace {
 
 std::function<void()> idleHook;
+int windowScale = 1;
+constexpr int DesignFontPixels = 12;
 
 QApplication* app()
 {
@@ -37,9 +40,41 @@ void StartApplication()
     static QTranslator qtJapanese;
     if (qtJapanese.load("qtbase_ja", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qtJapanese);
-    QFont font("IPAPGothic");
-    font.setPixelSize(12);
-    QApplication::setFont(font);
+    QApplication::setFont(QFont("IPAPGothic"));
+    SetWindowScale(windowScale);
+}
+
+void SetWindowScale(int scale)
+{
+    windowScale = std::clamp(scale, 1, 4);
+    // Message boxes and controls without a font of their own grow with the windows.
+    if (QCoreApplication::instance()) {
+        QFont font = QApplication::font();
+        font.setPixelSize(DesignFontPixels * windowScale);
+        QApplication::setFont(font);
+    }
+}
+
+int WindowScale() { return windowScale; }
+
+int ToPixels(int twips) { return windowScale * ((twips + TwipsPerPixel / 2) / TwipsPerPixel); }
+
+int ToTwips(int pixels) { return (pixels * TwipsPerPixel + windowScale / 2) / windowScale; }
+
+ScreenArea OpeningScreen()
+{
+    ScreenArea area;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) {
+        area.whole = area.available = {0, 0, 1024, 768};
+        return area;
+    }
+    const QRect whole = screen->geometry();
+    const QRect available = screen->availableGeometry();
+    area.whole = {whole.x(), whole.y(), whole.width(), whole.height()};
+    area.available = {available.x(), available.y(), available.width(), available.height()};
+    area.pixelRatio = screen->devicePixelRatio();
+    return area;
 }
 
 int RunEventLoop()

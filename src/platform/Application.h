@@ -7,8 +7,33 @@
 namespace Platform {
 
 constexpr int TwipsPerPixel = 15;
-constexpr int ToPixels(int twips) { return (twips + TwipsPerPixel / 2) / TwipsPerPixel; }
-constexpr int ToTwips(int pixels) { return pixels * TwipsPerPixel; }
+
+// The window scale n (1 to 4): every window, twip, font, line and picture is drawn n times its
+// design size, so the layouts hold exactly in twips at any scale. Chosen once at start, before
+// the first window opens; 1 until then.
+void SetWindowScale(int scale);
+int WindowScale();
+// Twips to the window's pixels: n times the design's pixels (15 twips = 1 design pixel), so a
+// screen at scale n is its scale-1 layout with every pixel n times as wide.
+int ToPixels(int twips);
+// Pixels of the window at scale n back to twips.
+int ToTwips(int pixels);
+
+// A rectangle of the desktop, in its pixels.
+struct ScreenRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+// The screen the game opens on: the whole of it, the part free of panels and docks, and the
+// device pixels per desktop pixel where the desktop reports more than one.
+struct ScreenArea {
+    ScreenRect whole;
+    ScreenRect available;
+    double pixelRatio = 1.0;
+};
+ScreenArea OpeningScreen();
 
 // Creates the window system once; later calls do nothing. The command line is not read.
 void StartApplication();

@@ -2,9 +2,9 @@
 
 #include "platform/QtBridge.h"
 #include "platform/ResourcePicture.h"
+#include "platform/ScaledPicture.h"
 #include "platform/Window.h"
 
-#include <QImageReader>
 #include <QLabel>
 
 namespace Platform {
@@ -35,18 +35,16 @@ Image::~Image() { delete impl_; }
 
 bool Image::LoadPicture(const std::string& path)
 {
-    QImageReader reader(ToQt(path));
-    reader.setDecideFormatFromContent(true);
-    QImage image = reader.read();
-    if (image.isNull())
+    QPixmap picture = ReadScaledPicture(ToQt(path));
+    if (picture.isNull())
         return false;
-    impl_->Show(QPixmap::fromImage(image));
+    impl_->Show(picture);
     return true;
 }
 
 bool Image::SetResourcePicture(const std::string& name)
 {
-    QPixmap pixmap = ResourcePixmap(name);
+    QPixmap pixmap = ReadScaledPicture(ResourcePicturePath(name));
     if (pixmap.isNull())
         return false;
     impl_->Show(pixmap);

@@ -5,6 +5,7 @@
 
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyle>
 
 namespace Platform {
 namespace {
@@ -30,6 +31,13 @@ int ShowMessageBox(const std::string& text, int flags, const std::string& title)
     box.setText(body);
     const int icon = flags & 0x70;
     box.setIcon(icon == 16 ? QMessageBox::Critical : icon == 64 ? QMessageBox::Information : QMessageBox::Warning);
+    if (const int scale = WindowScale(); scale > 1) {  // the icon grows with the text, drawn sharp at its size
+        const QStyle::StandardPixmap kind = icon == 16 ? QStyle::SP_MessageBoxCritical
+            : icon == 64                               ? QStyle::SP_MessageBoxInformation
+                                                       : QStyle::SP_MessageBoxWarning;
+        const int size = box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box) * scale;
+        box.setIconPixmap(box.style()->standardIcon(kind, nullptr, &box).pixmap(size, size));
+    }
 
     const int buttons = flags & 0x0F;
     QPushButton* ok = nullptr;

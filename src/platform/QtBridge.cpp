@@ -1,5 +1,6 @@
 #include "platform/QtBridge.h"
 
+#include "platform/Application.h"
 #include "platform/Input.h"
 
 #include <QMouseEvent>
@@ -61,7 +62,7 @@ int ButtonCode(Qt::MouseButton button)
 }
 
 namespace {
-int Twips(qreal pixels) { return static_cast<int>(pixels * 15); }
+int Twips(qreal pixels) { return static_cast<int>(pixels * TwipsPerPixel / WindowScale()); }
 }  // namespace
 
 void MouseHandlers::Press(QMouseEvent* event)

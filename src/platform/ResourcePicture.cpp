@@ -4,9 +4,14 @@
 
 namespace Platform {
 
+QString ResourcePicturePath(const std::string& name)
+{
+    return QStringLiteral(":/art/") + ToQt(name) + QStringLiteral(".png");
+}
+
 QPixmap ResourcePixmap(const std::string& name)
 {
-    return QPixmap(QStringLiteral(":/art/") + ToQt(name) + QStringLiteral(".png"));
+    return QPixmap(ResourcePicturePath(name));
 }
 
 }  // namespace Platform

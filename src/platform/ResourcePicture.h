@@ -5,6 +5,8 @@
 
 namespace Platform {
 
+// Where the picture named "<name>.png" is held among the game's own pictures.
+QString ResourcePicturePath(const std::string& name);
 // The picture named "<name>.png" among the game's own pictures; a null pixmap when missing.
 QPixmap ResourcePixmap(const std::string& name);
 

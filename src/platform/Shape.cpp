@@ -21,20 +21,24 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override
     {
+        // Drawn in design pixels; at window scale n every line is n pixels wide.
         QPainter painter(this);
+        const int scale = WindowScale();
+        painter.scale(scale, scale);
+        const int width = this->width() / scale, height = this->height() / scale;
         painter.setRenderHint(QPainter::Antialiasing, kind == ShapeKind::RoundedRectangle);
         painter.setPen(QPen(colour, penWidth));
         painter.setBrush(fill);
-        const QRectF box(0.5, 0.5, width() - 1.0, height() - 1.0);
-        const double corner = std::min(width(), height()) / 4.0;
+        const QRectF box(0.5, 0.5, width - 1.0, height - 1.0);
+        const double corner = std::min(width, height) / 4.0;
         if (kind == ShapeKind::Rectangle)
             painter.drawRect(box);
         else if (kind == ShapeKind::RoundedRectangle)
             painter.drawRoundedRect(box, corner, corner);
         else if (rising)
-            painter.drawLine(0, height() - 1, width() - 1, 0);
+            painter.drawLine(0, height - 1, width - 1, 0);
         else
-            painter.drawLine(0, 0, width() - 1, height() - 1);
+            painter.drawLine(0, 0, width - 1, height - 1);
     }
 };
 
@@ -49,7 +53,7 @@ Shape::Shape(Window& window, ShapeKind kind, int left, int top, int width, int h
     if (kind == ShapeKind::Line) {
         widget->rising = (width < 0) != (height < 0);
         const int x = std::min(left, left + width), y = std::min(top, top + height);
-        Move(x, y, std::abs(width) + ToTwips(widthPx), std::abs(height) + ToTwips(widthPx));
+        Move(x, y, std::abs(width) + widthPx * TwipsPerPixel, std::abs(height) + widthPx * TwipsPerPixel);
     } else {
         Move(left, top, width, height);
     }

@@ -9,14 +9,10 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
+#include <cmath>
 
 namespace Platform {
 namespace {
-
-// Frame sizes used before the window system has placed a frame (the first centring happens
-// while a screen loads, before it is shown).
-constexpr int FrameSidesPx = 8;
-constexpr int FrameTitlePx = 31;
 
 class GameWindow : public ReportingWidget<QWidget> {
 public:
@@ -133,7 +129,17 @@ int Window::Top() const { return ToTwips(Frame(impl_->widget).y()); }
 int Window::Width() const { return ToTwips(Frame(impl_->widget).width()); }
 int Window::Height() const { return ToTwips(Frame(impl_->widget).height()); }
 
-void Window::MoveTo(int left, int top) { impl_->widget->move(ToPixels(left), ToPixels(top)); }
+namespace {
+
+// A place on the desktop, to the nearest pixel: windows need not sit on the design's pixel grid.
+int DesktopPixels(int twips)
+{
+    return static_cast<int>(std::lround(static_cast<double>(twips) * WindowScale() / TwipsPerPixel));
+}
+
+}  // namespace
+
+void Window::MoveTo(int left, int top) { impl_->widget->move(DesktopPixels(left), DesktopPixels(top)); }
 
 void Window::OnCloseRequest(std::function<void()> handler) { impl_->widget->closeRequest = std::move(handler); }
 void Window::OnKeyPress(std::function<void(int)> handler) { impl_->widget->keyPress = std::move(handler); }

@@ -11,6 +11,12 @@ namespace Platform {
 
 enum class Border { Fixed, None };
 
+// The frame a bordered window gets from the window system, in desktop pixels (it does not grow
+// with the window scale); used until the window system has placed the real frame (the first
+// centring happens while a screen loads, before it is shown).
+constexpr int FrameSidesPx = 8;
+constexpr int FrameTitlePx = 31;
+
 class Window {
 public:
     Window(int clientWidthTwips, int clientHeightTwips, const std::string& caption, Border border = Border::Fixed);

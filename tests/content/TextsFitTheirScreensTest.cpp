@@ -59,10 +59,12 @@ std::vector<std::string> ConversationIds()
     return ids;
 }
 
-class TextsFit : public testing::Test {
+// At the design's own size and at window scale 2, where every font is drawn twice as large.
+class TextsFit : public testing::TestWithParam<int> {
 protected:
     void SetUp() override
     {
+        Platform::SetWindowScale(GetParam());
         PlayerMyouji = "長谷川";
         PlayerNamae = "健一郎";
     }
@@ -71,6 +73,7 @@ protected:
         TheMainScreen.Unload();
         TheReplyDialog.Unload();
         TheClassAlbum.Unload();
+        Platform::SetWindowScale(1);
     }
     CurrentFolder inGame{VEL_GAME_DIR};
 };
@@ -87,7 +90,7 @@ bool ClearOfThePrompt(const VelMain& main)
     return last.bottom <= promptTop || last.right <= promptLeft;
 }
 
-TEST_F(TextsFit, EverySceneTextFitsUnderThePicture)
+TEST_P(TextsFit, EverySceneTextFitsUnderThePicture)
 {
     VelMain& main = TheMainScreen.Get();
     Platform::Label& text = main.Label1;
@@ -126,7 +129,7 @@ TEST_F(TextsFit, EverySceneTextFitsUnderThePicture)
     EXPECT_FALSE(ClearOfThePrompt(main));
 }
 
-TEST_F(TextsFit, EveryReplyFitsOnItsButton)
+TEST_P(TextsFit, EveryReplyFitsOnItsButton)
 {
     Platform::CommandButton& button = *TheReplyDialog.Get().Command1[0];
     for (const std::string& id : ConversationIds()) {
@@ -140,7 +143,7 @@ TEST_F(TextsFit, EveryReplyFitsOnItsButton)
     }
 }
 
-TEST_F(TextsFit, EveryAlbumThoughtFitsItsLine)
+TEST_P(TextsFit, EveryAlbumThoughtFitsItsLine)
 {
     Platform::Label& caption = TheClassAlbum.Get().Label1;
     ForEachStoryText(2, [](std::string_view file) { return file == "story/front/album.txt"; },
@@ -149,3 +152,5 @@ TEST_F(TextsFit, EveryAlbumThoughtFitsItsLine)
                          EXPECT_TRUE(caption.ShowsWholeCaption()) << thought;
                      });
 }
+
+INSTANTIATE_TEST_SUITE_P(AtScale, TextsFit, testing::Values(1, 2));

@@ -1,0 +1,188 @@
+// The window scale: the largest that fits the screen, the player's own from the settings, and
+// the screens at scale 2 laid out exactly as at scale 1 with every design pixel twice as wide,
+// sharp pictures taken from the art tool's double-size files.
+#include "game/VelMain.h"
+#include "persist/DisplaySetting.h"
+#include "persist/GameSettings.h"
+#include "platform/SettingsFile.h"
+#include "startup/WindowScale.h"
+#include "support/Bitmap.h"
+#include "support/CurrentFolder.h"
+#include "talk/VelSerif.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+
+using namespace Velmoor2;
+namespace fs = std::filesystem;
+
+namespace {
+
+Platform::ScreenArea Screen(int width, int height, int topPanel = 0, int bottomPanel = 0)
+{
+    Platform::ScreenArea screen;
+    screen.whole = {0, 0, width, height};
+    screen.available = {0, topPanel, width, height - topPanel - bottomPanel};
+    return screen;
+}
+
+// A 24-bit BMP of the given size, one colour (0xRRGGBB) per pixel.
+std::string Bmp(int width, int height, const std::function<uint32_t(int, int)>& colour)
+{
+    const int stride = (width * 3 + 3) / 4 * 4;
+    std::string bytes(54 + static_cast<size_t>(stride) * height, '\0');
+    auto put = [&](size_t at, uint32_t value, int size) { std::memcpy(&bytes[at], &value, size); };
+    bytes[0] = 'B', bytes[1] = 'M';
+    put(2, static_cast<uint32_t>(bytes.size()), 4), put(10, 54, 4), put(14, 40, 4);
+    put(18, width, 4), put(22, height, 4), put(26, 1, 2), put(28, 24, 2);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            put(54 + static_cast<size_t>(height - 1 - y) * stride + x * 3, colour(x, y), 3);
+    return bytes;
+}
+
+constexpr uint32_t Red = 0xFF0000, Green = 0x00FF00, Blue = 0x0000FF;
+
+// A scratch configuration and picture folder, the game at a scale forced by the settings key.
+class AtScaleTwo : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::string pattern = testing::TempDir() + "scale-XXXXXX";
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        folder = pattern;
+        Platform::OverrideSettingsDirectory(folder.string());
+        ASSERT_TRUE(Platform::SaveSetting(SettingsApplicationName, DisplaySectionName, ScaleKey, "2"));
+        ChooseWindowScale();
+    }
+    void TearDown() override
+    {
+        TheReplyDialog.Unload();
+        TheMainScreen.Unload();
+        Platform::SetWindowScale(1);
+        Platform::OverrideSettingsDirectory("");
+        fs::remove_all(folder);
+    }
+    Bitmap Photograph(const Platform::Window& form)
+    {
+        Platform::PumpEvents();
+        const std::string path = (folder / "shot.bmp").string();
+        EXPECT_TRUE(form.SaveScreenshot(path));
+        return Bitmap::Read(path);
+    }
+    void WritePicture(const std::string& name, const std::string& bytes)
+    {
+        std::ofstream(folder / name, std::ios::binary) << bytes;
+    }
+
+    fs::path folder;
+};
+
+}  // namespace
+
+// Worked from the layout rules: the main screen (380 x 282 design pixels in a frame of
+// 8 + 8 by 31 + 8 desktop pixels) centred and lifted 80 design pixels, the 501 x 138 reply
+// window 50 twips below it, all at least 24 pixels inside the free area.
+TEST(WindowScale, TheLargestScaleThatFitsTheScreen)
+{
+    EXPECT_EQ(FittingWindowScale(Screen(800, 600)), 1);
+    EXPECT_EQ(FittingWindowScale(Screen(1024, 768)), 1);
+    EXPECT_EQ(FittingWindowScale(Screen(1280, 1024)), 2);
+    EXPECT_EQ(FittingWindowScale(Screen(1920, 1080)), 2);
+    EXPECT_EQ(FittingWindowScale(Screen(2560, 1440)), 3);  // the main screen's top 37 px below the edge
+    EXPECT_EQ(FittingWindowScale(Screen(3840, 2160)), 4);
+    EXPECT_EQ(FittingWindowScale(Screen(1920, 1080, 0, 40)), 2);  // a panel along the bottom
+    EXPECT_EQ(FittingWindowScale(Screen(2560, 1440, 32)), 2);     // the main screen would run under it
+    EXPECT_EQ(FittingWindowScale(Screen(1900, 2160)), 3);      // a tall, narrow screen: the reply window's width
+}
+
+TEST_F(AtScaleTwo, ThePlayersKeyFixesTheScaleAndOutlivesTheErase)
+{
+    EXPECT_EQ(Platform::WindowScale(), 2);
+    EXPECT_TRUE(EraseGameSettings());
+    EXPECT_EQ(PlayersWindowScale(), 2);
+    for (const char* chosen : {"1", "4", " 3"}) {
+        ASSERT_TRUE(Platform::SaveSetting(SettingsApplicationName, DisplaySectionName, ScaleKey, chosen));
+        EXPECT_EQ(PlayersWindowScale(), std::atoi(chosen)) << chosen;
+    }
+    for (const char* automatic : {"0", "5", "-2", "2x", "1.5", "two", ""}) {
+        ASSERT_TRUE(Platform::SaveSetting(SettingsApplicationName, DisplaySectionName, ScaleKey, automatic));
+        EXPECT_EQ(PlayersWindowScale(), 0) << automatic;
+    }
+}
+
+TEST_F(AtScaleTwo, TheMainScreenIsItsDesignWithEveryPixelDoubled)
+{
+    VelMain& main = TheMainScreen.Get();
+    main.Form.Show();
+    const Bitmap shot = Photograph(main.Form);
+    EXPECT_EQ(shot.width, 2 * 380);
+    EXPECT_EQ(shot.height, 2 * 282);
+    // The clock's light orange box: twips 4920, 0, 735, 255 are design pixels 328, 0, 49, 17.
+    constexpr uint32_t ClockOrange = 0xFFC080;
+    EXPECT_EQ(shot.Pixel(2 * 328, 0), ClockOrange);
+    EXPECT_EQ(shot.Pixel(2 * 328, 2 * 17 - 1), ClockOrange);
+    EXPECT_NE(shot.Pixel(2 * 328 - 1, 0), ClockOrange);
+    EXPECT_NE(shot.Pixel(2 * 328, 2 * 17), ClockOrange);
+    // The frame's right edge (twips 255 + 4500 = design pixel 316) is a line two pixels wide.
+    constexpr uint32_t FrameBlue = 0x0000C0;
+    EXPECT_NE(shot.Pixel(2 * 316 - 1, 300), FrameBlue);
+    EXPECT_EQ(shot.Pixel(2 * 316, 300), FrameBlue);
+    EXPECT_EQ(shot.Pixel(2 * 316 + 1, 300), FrameBlue);
+    EXPECT_NE(shot.Pixel(2 * 316 + 2, 300), FrameBlue);
+    // Every place button whole at twice the font size.
+    for (const auto& button : main.Command1)
+        EXPECT_TRUE(button->ShowsWholeCaption()) << button->Caption();
+}
+
+// The main screen is centred with its scaled size, then lifted 1200 twips; the reply window
+// stands centred 50 twips below it. In desktop pixels at scale 2 a twip is 2/15 of a pixel.
+TEST_F(AtScaleTwo, CentringAndTheReplyWindowUseTheScaledSizes)
+{
+    const Platform::ScreenArea screen = Platform::OpeningScreen();
+    VelMain& main = TheMainScreen.Get();
+    const int mainWidth = 2 * 380 + 2 * Platform::FrameSidesPx;
+    const int mainHeight = 2 * 282 + Platform::FrameTitlePx + Platform::FrameSidesPx;
+    EXPECT_NEAR(main.Form.Left() * 2 / 15.0, (screen.whole.width - mainWidth) / 2.0, 1);
+    EXPECT_NEAR(main.Form.Top() * 2 / 15.0, (screen.whole.height - mainHeight) / 2.0 - 160, 1);
+    VelSerif& reply = TheReplyDialog.Get();
+    EXPECT_NEAR(reply.Form.Left() * 2 / 15.0, (screen.whole.width - 2 * 501) / 2.0, 1);
+    EXPECT_NEAR((reply.Form.Top() - main.Form.Top()) * 2 / 15.0, mainHeight + 50 * 2 / 15.0, 1);
+    const Bitmap shot = Photograph(reply.Form);
+    EXPECT_EQ(shot.width, 2 * 501);
+    EXPECT_EQ(shot.height, 2 * 138);
+}
+
+TEST_F(AtScaleTwo, PicturesComeSharpFromTheDoubleSizeFilesElseEveryPixelRepeated)
+{
+    CurrentFolder inFolder(folder.string());
+    // A 1-pixel chequer: enlarged smoothly it would turn to mixed colours.
+    WritePicture("CHEQUER.VEL", Bmp(300, 200, [](int x, int y) { return (x + y) % 2 ? Red : Blue; }));
+    WritePicture("SHARP.VEL", Bmp(300, 200, [](int, int) { return Red; }));
+    WritePicture("SHARP@2x.png", Bmp(600, 400, [](int x, int) { return x < 300 ? Green : Blue; }));
+    // A double-size file drawn for another picture size is not taken.
+    WritePicture("ODD.VEL", Bmp(300, 200, [](int, int) { return Blue; }));
+    WritePicture("ODD@2x.png", Bmp(300, 200, [](int, int) { return Green; }));
+
+    VelMain& main = TheMainScreen.Get();
+    main.Form.Show();
+    ASSERT_TRUE(main.Image1.LoadPicture("CHEQUER.VEL"));
+    Bitmap shot = Photograph(main.Form);
+    for (int y = 0; y < 400; y += 37)
+        for (int x = 0; x < 600; x += 41)
+            ASSERT_EQ(shot.Pixel(2 * 8 + x, y), (x / 2 + y / 2) % 2 ? Red : Blue) << x << "," << y;
+
+    ASSERT_TRUE(main.Image1.LoadPicture("SHARP.VEL"));
+    shot = Photograph(main.Form);
+    EXPECT_EQ(shot.Pixel(2 * 8 + 10, 10), Green);
+    EXPECT_EQ(shot.Pixel(2 * 8 + 590, 390), Blue);
+
+    ASSERT_TRUE(main.Image1.LoadPicture("ODD.VEL"));
+    shot = Photograph(main.Form);
+    EXPECT_EQ(shot.Pixel(2 * 8 + 590, 390), Blue);
+    EXPECT_FALSE(main.Image1.LoadPicture("MISSING.VEL"));
+}
