@@ -3,12 +3,13 @@
 #   ./build.sh play   install, build and start the game
 #   ./build.sh test   install, build and run every test (non-zero exit on failure)
 #   ./build.sh bench  install, build and print the game's figures (about two and a half minutes)
+#   ./build.sh package  install, build and make the Debian package in build/package
 set -euo pipefail
 cd "$(dirname "$0")"
 mode=${1:-test}
 packages=(cmake g++ make pkg-config libgtest-dev qt6-base-dev qt6-svg-dev qt6-translations-l10n
   libsdl2-mixer-dev fluid-soundfont-gm timgm6mb-soundfont fonts-ipafont-gothic fonts-ipafont-mincho fonts-urw-base35
-  libgl-dev xvfb xauth)
+  libgl-dev xvfb xauth dpkg-dev desktop-file-utils appstream lintian)
 if [ "$(id -u)" = 0 ]; then sudo=; else sudo=sudo; fi
 $sudo apt-get update -qq
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${packages[@]}" >/dev/null
@@ -21,5 +22,6 @@ case "$mode" in
   play) cd build/game && exec ./velmoor2 ;;
   test) ctest --test-dir build-check --output-on-failure ;;
   bench) cd build/game && exec ../velbench ;;
-  *) echo "unknown mode: $mode (use: play, test or bench)" >&2; exit 2 ;;
+  package) cd build && cpack -G DEB ;;
+  *) echo "unknown mode: $mode (use: play, test, bench or package)" >&2; exit 2 ;;
 esac

@@ -3,14 +3,39 @@
 #include "platform/Application.h"
 #include "platform/QtBridge.h"
 
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStyle>
+#include <QScreen>
+#include <algorithm>
 
 namespace Platform {
 namespace {
 
 MessageBoxHook hook;
+
+// At a larger window scale the text is drawn larger (the application's font) and the icon
+// grows with it; the text keeps the lines the game wrote as far as Qt lets a box grow: it wraps
+// text beyond 500 pixels and never makes a box wider than 1000 (or the screen less 480).
+void GrowWithTheWindows(QMessageBox& box, int icon, const QString& body)
+{
+    const QStyle::StandardPixmap kind = icon == 16 ? QStyle::SP_MessageBoxCritical
+        : icon == 64                               ? QStyle::SP_MessageBoxInformation
+                                                   : QStyle::SP_MessageBoxWarning;
+    const int size = box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box) * WindowScale();
+    QPixmap pixmap = box.style()->standardIcon(kind, nullptr, &box).pixmap(size, size);
+    if (pixmap.width() < size)  // the style draws it smaller: every pixel repeated, as the pictures
+        pixmap = pixmap.scaled(size, size, Qt::KeepAspectRatio, Qt::FastTransformation);
+    box.setIconPixmap(pixmap);
+    if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+        const int screen = box.screen()->availableGeometry().width();
+        const int cap = screen <= 1024 ? screen : std::min(screen - 480, 1000);
+        const int spacing = box.style()->pixelMetric(QStyle::PM_LayoutHorizontalSpacing);
+        const int lines = label->fontMetrics().boundingRect(QRect(), 0, body).width();
+        label->setMinimumWidth(std::min(lines, cap - size - 4 * spacing));
+    }
+}
 
 }  // namespace
 
@@ -31,13 +56,8 @@ int ShowMessageBox(const std::string& text, int flags, const std::string& title)
     box.setText(body);
     const int icon = flags & 0x70;
     box.setIcon(icon == 16 ? QMessageBox::Critical : icon == 64 ? QMessageBox::Information : QMessageBox::Warning);
-    if (const int scale = WindowScale(); scale > 1) {  // the icon grows with the text, drawn sharp at its size
-        const QStyle::StandardPixmap kind = icon == 16 ? QStyle::SP_MessageBoxCritical
-            : icon == 64                               ? QStyle::SP_MessageBoxInformation
-                                                       : QStyle::SP_MessageBoxWarning;
-        const int size = box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box) * scale;
-        box.setIconPixmap(box.style()->standardIcon(kind, nullptr, &box).pixmap(size, size));
-    }
+    if (WindowScale() > 1)
+        GrowWithTheWindows(box, icon, body);
 
     const int buttons = flags & 0x0F;
     QPushButton* ok = nullptr;
