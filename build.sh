@@ -9,7 +9,7 @@ cd "$(dirname "$0")"
 mode=${1:-test}
 packages=(cmake g++ make pkg-config libgtest-dev qt6-base-dev qt6-svg-dev qt6-translations-l10n
   libsdl2-mixer-dev fluid-soundfont-gm timgm6mb-soundfont fonts-ipafont-gothic fonts-ipafont-mincho fonts-urw-base35
-  libgl-dev xvfb xauth dpkg-dev desktop-file-utils appstream lintian)
+  libgl-dev xvfb xauth faketime libxtst-dev dpkg-dev desktop-file-utils appstream lintian)
 if [ "$(id -u)" = 0 ]; then sudo=; else sudo=sudo; fi
 $sudo apt-get update -qq
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${packages[@]}" >/dev/null

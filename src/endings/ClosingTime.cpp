@@ -9,6 +9,7 @@
 #include "game/Scenes.h"
 #include "game/VelMain.h"
 #include "media/CV_Midi.h"
+#include "talk/VelSerif.h"
 
 namespace Velmoor2 {
 namespace {
@@ -27,6 +28,8 @@ void ClosingTime()
     main.Timer1.SetInterval(0);
     main.Timer1.SetEnabled(false);
     GamePhase = ClosingTimePhase;
+    // A girl met in the last minutes may still wait for an answer: the gate has closed on her.
+    TheReplyDialog.Unload();
     UpdatePlaceButtons();
     CV_Midi::LoopMidi = "M292C.mid";
     CV_Midi::MidiPlay(CV_Midi::LoopMidi);

@@ -105,7 +105,11 @@ void Demoform::SwitchSprite(const Platform::Image& frame)
 
 void Demoform::Timer1_Timer()
 {
-    switch (DemoTick) {
+    // Counted before the step runs: a tick that comes inside this step's event pump is the next
+    // step, not this one again.
+    const Integer tick = DemoTick;
+    DemoTick = static_cast<Integer>(tick + 1);
+    switch (tick) {
     case 1:
         if (!WavOff)
             CV_Midi::PlaySound("CVDEMO.WAV");
@@ -127,7 +131,6 @@ void Demoform::Timer1_Timer()
         break;
     default: break;
     }
-    DemoTick = static_cast<Integer>(DemoTick + 1);
 }
 
 void Demoform::Form_KeyDown(int, int shift)

@@ -16,6 +16,18 @@ constexpr Platform::Colour FullRed = Platform::Rgb(255, 0, 0);
 constexpr Platform::Colour Black = Platform::Rgb(0, 0, 0);
 constexpr Platform::Colour ShadowGreen = Platform::Rgb(0, 64, 0);
 
+// Marks the fade as running for as long as it runs, however it ends.
+class FadeUnderWay {
+public:
+    explicit FadeUnderWay(bool& flag) : flag_(flag) { flag_ = true; }
+    ~FadeUnderWay() { flag_ = false; }
+    FadeUnderWay(const FadeUnderWay&) = delete;
+    FadeUnderWay& operator=(const FadeUnderWay&) = delete;
+
+private:
+    bool& flag_;
+};
+
 }  // namespace
 
 std::string MakersNotice()
@@ -27,7 +39,7 @@ VelTitle::VelTitle()
 {
     Form.SetCaption(MakersNotice() + " -Velmoor Episode2-");
     Form.SetBackColour(Teal);
-    Picture.SetResourcePicture("title");
+    Form.SetPicture("title");
 
     Label4.SetCaption("Episode");
     Label4.SetFont("ＭＳ Ｐゴシック", 18, true);
@@ -112,6 +124,10 @@ bool VelTitle::StillShown() const
 
 void VelTitle::Timer1_Timer()
 {
+    // The fade runs longer than the 3 s pause before it, so the next tick falls inside it:
+    // that tick belongs to the fade already running.
+    if (fading_)
+        return;
     if (Label3.ForeColour() == FullRed) {
         Label4.SetVisible(false);
         Label3.SetVisible(false);
@@ -127,6 +143,7 @@ void VelTitle::FadeIn()
     // The fade pumps events, so the start label can be clicked in the middle of it: this copy
     // keeps the screen alive until the fade has noticed and stopped.
     const std::shared_ptr<VelTitle> self = TheTitleScreen.Hold();
+    const FadeUnderWay fade(fading_);
     auto step = [this](int pauseMs) {
         Platform::Pause(pauseMs);
         Platform::PumpEvents();

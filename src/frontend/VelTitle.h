@@ -3,7 +3,6 @@
 // over the artwork on a 13 / 10 / 3 second cycle. Shift, Ctrl or Alt on the start label
 // silences the music for the whole run.
 #include "game/ScreenSlot.h"
-#include "platform/Image.h"
 #include "platform/Label.h"
 #include "platform/Shape.h"
 #include "platform/Timer.h"
@@ -25,7 +24,6 @@ public:
     VelTitle();
 
     Platform::Window Form{ClientWidth, ClientHeight, "Velmoor Episode2"};
-    Platform::Image Picture{Form, 0, 0, 356 * 15, 144 * 15};  // the artwork, under everything
     Platform::Label Label4{Form, 2640, 1560, 1335, 375};
     Platform::Label Label3{Form, 3960, 360, 1935, 1575};
     Platform::Label Label2{Form, 2040, 2760, 1215, 255};
@@ -45,6 +43,8 @@ private:
     void FadeIn();
     // False once the screen has been left (a click can land in the middle of the fade).
     bool StillShown() const;
+
+    bool fading_ = false;
 };
 
 inline ScreenSlot<VelTitle> TheTitleScreen;

@@ -28,6 +28,8 @@ std::string WalkStartText(std::string_view buttonCaption, int walkMinutes, int a
 
 void StartWalk(int destination, std::string_view buttonCaption)
 {
+    if (GamePhase == ClosingTimePhase)
+        return;  // the gate has closed: nobody walks off in the middle of an ending
     Destination = static_cast<Integer>(destination);
     GamePhase = Walking;
     UpdatePlaceButtons();

@@ -4,7 +4,6 @@
 #include "frontend/VelStart.h"
 #include "game/GameState.h"
 #include "game/Movement.h"
-#include "game/Places.h"
 #include "game/Scenes.h"
 #include "game/StoryScript.h"
 #include "game/VelMain.h"
@@ -48,7 +47,6 @@ void StartGame(bool resumed)
     else
         TellOpening();
     VelMain& playing = TheMainScreen.Get();
-    playing.Form.SetCaption(std::string(PlaceHeader(CurrentPlace)) + " -Velmoor Episode2-");
     playing.Timer1.SetEnabled(true);
     playing.Timer1.SetInterval(VelMain::MinuteMs);
     GamePhase = FreeAtPlace;

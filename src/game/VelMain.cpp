@@ -87,6 +87,9 @@ void VelMain::KaKushiDummy_MouseDown(int button, int shift)
 
 void VelMain::Timer1_Timer()
 {
+    // The hidden hot spot still takes clicks during the ending; the clock has stopped for good.
+    if (GamePhase == ClosingTimePhase)
+        return;
     GameMinute = static_cast<Integer>(GameMinute + 1);
     lblClock.SetCaption(ClockText(GameMinute));
     if (GameMinute >= 30) {

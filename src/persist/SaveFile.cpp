@@ -30,7 +30,7 @@ SaveResult WriteSaveFile(const SavedGame& game)
     }
     const Platform::FileWriteResult written = Platform::WriteFileAtomically(SaveFileName, *bytes);
     if (!written.ok) {
-        result.message = "データをセーブできませんでした。ゲームのフォルダに書き込めるか確かめてください。";
+        result.message = "データをセーブできませんでした。ゲームのフォルダに書き込めるか、ディスクに空きがあるか確かめてください。";
         result.detail = written.failure;
         return result;
     }

@@ -1,6 +1,5 @@
 #include "persist/SaveFileFormat.h"
 
-#include <limits>
 #include <vector>
 
 #include "game/NumericText.h"
@@ -11,6 +10,9 @@ namespace {
 
 constexpr int LineCount = 17;
 constexpr int LetterOfZero = 72;  // "H"
+// A phone call can keep the clock running past 5:00 PM before the player quits, but no afternoon
+// lasts a day: a later clock is a damaged file (and would run out of numbers on its next tick).
+constexpr int LastSavedMinute = 24 * 60;
 
 bool HasLetter(int value)
 {
@@ -131,9 +133,8 @@ ParsedSaveFile ParseSaveFile(std::string_view bytes)
     }
     Parser parse{lines, result};
     SavedGame game;
-    constexpr int Any = std::numeric_limits<Integer>::max();
     bool ok = parse.TextField(1, game.myouji) && parse.TextField(2, game.namae) &&
-              parse.IntegerField(3, game.gameMinute, 0, Any);
+              parse.IntegerField(3, game.gameMinute, 0, LastSavedMinute);
     for (int h = 1; ok && h <= 6; ++h) ok = parse.AffectionField(3 + h, game.love[h]);
     for (int h = 1; ok && h <= 6; ++h) ok = parse.IntegerField(9 + h, game.metFlag[h], 0, 1);
     ok = ok && parse.IntegerField(16, game.targetGirl, 1, 6) && parse.IntegerField(17, game.currentPlace, 1, 7);

@@ -21,7 +21,7 @@
 //   mistaken for a letter: a letter line is exactly one byte, an integer line at least three.
 //   So every value that has a letter keeps it, and the rest still come back unchanged.
 // Reading is all or nothing: the lines are parsed into a separate SavedGame and checked (flags
-// 0 or 1, album pick 1 to 6, place 1 to 7, clock not negative) before anyone may use it.
+// 0 or 1, album pick 1 to 6, place 1 to 7, clock from 0 to a day's minutes) before anyone may use it.
 // A number line that holds no number reads as 0, as every number the game reads from text.
 #include <optional>
 #include <string>

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -50,11 +51,43 @@ bool SyncDirectory(const std::string& directory, std::string& failure)
     return synced;
 }
 
+std::string BaseNameOf(const std::string& path)
+{
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// A writer stopped in the middle (a power cut, a kill) leaves its temporary file behind; the
+// next write of the same file clears them away, so they do not pile up in the player's folder.
+void RemoveStaleTemporaries(const std::string& path)
+{
+    const std::string directory = DirectoryOf(path);
+    const std::string prefix = BaseNameOf(path) + ".tmp.";
+    DIR* folder = ::opendir(directory.c_str());
+    if (!folder)
+        return;
+    while (const dirent* entry = ::readdir(folder)) {
+        const std::string_view name = entry->d_name;
+        if (name.size() == prefix.size() + 6 && name.substr(0, prefix.size()) == prefix)
+            ::unlinkat(::dirfd(folder), entry->d_name, 0);
+    }
+    ::closedir(folder);
+}
+
+// The permissions a newly created file gets from the player's umask, as any program's files do.
+mode_t NewFileMode()
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
 }  // namespace
 
 FileWriteResult WriteFileAtomically(const std::string& path, std::string_view bytes)
 {
     FileWriteResult result;
+    RemoveStaleTemporaries(path);
     std::string temporary = path + ".tmp.XXXXXX";
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0) {
@@ -68,7 +101,7 @@ FileWriteResult WriteFileAtomically(const std::string& path, std::string_view by
         return result;
     };
     // mkostemp makes the file private; a save or settings file is an ordinary user file.
-    if (::fchmod(fd, 0644) != 0) return abandon("chmod", errno);
+    if (::fchmod(fd, NewFileMode()) != 0) return abandon("chmod", errno);
     if (!WriteAll(fd, bytes)) return abandon("write", errno);
     if (::fsync(fd) != 0) return abandon("fsync", errno);
     if (::close(fd) != 0) {

@@ -10,17 +10,22 @@
 
 namespace Platform {
 
-Control::Control(QWidget* widget, MouseHandlers* mouse) : widget_(widget), mouse_(mouse)
+// Watches the widget from the start: the window deletes its child widgets itself and may be
+// gone before the control.
+struct Control::Guard {
+    QPointer<QWidget> widget;
+};
+
+Control::Control(QWidget* widget, MouseHandlers* mouse)
+    : widget_(widget), mouse_(mouse), guard_(new Guard{widget})
 {
     widget_->show();
 }
 
 Control::~Control()
 {
-    // The window may be gone already: it deletes its child widgets itself.
-    QPointer<QWidget> guard(widget_);
-    if (guard)
-        guard->deleteLater();
+    if (guard_->widget)
+        guard_->widget->deleteLater();
 }
 
 void Control::Move(int left, int top, int width, int height)
@@ -32,6 +37,12 @@ int Control::Left() const { return ToTwips(widget_->x()); }
 int Control::Top() const { return ToTwips(widget_->y()); }
 int Control::Width() const { return ToTwips(widget_->width()); }
 int Control::Height() const { return ToTwips(widget_->height()); }
+
+ScreenPoint Control::ScreenCentre() const
+{
+    const QPoint centre = widget_->mapToGlobal(widget_->rect().center());
+    return {centre.x(), centre.y()};
+}
 
 void Control::SetVisible(bool visible) { widget_->setVisible(visible); }
 bool Control::IsVisible() const { return !widget_->isHidden(); }

@@ -1,5 +1,7 @@
 #pragma once
 // What every control of a window shares: place and size in twips, visibility, mouse events.
+#include "platform/ScreenPoint.h"
+
 #include <functional>
 #include <string>
 #include <memory>
@@ -9,6 +11,7 @@ class QWidget;
 namespace Platform {
 
 struct MouseHandlers;
+
 
 class Control {
 public:
@@ -33,6 +36,9 @@ public:
     void OnMouseDown(std::function<void(int button, int shift, int x, int y)> handler);
     void OnMouseMove(std::function<void(int button, int shift, int x, int y)> handler);
 
+    // The middle of the control on the screen, in pixels: tests move the real pointer there.
+    ScreenPoint ScreenCentre() const;
+
     // Real input events sent to the control, as the player would make them (tests and demos).
     void SimulateClick();
     void SimulateMouseDown(int button, int shift);
@@ -44,8 +50,10 @@ protected:
     QWidget* widget() const { return widget_; }
 
 private:
+    struct Guard;
     QWidget* widget_;
     MouseHandlers* mouse_;
+    std::unique_ptr<Guard> guard_;
 };
 
 }  // namespace Platform

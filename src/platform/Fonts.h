@@ -5,6 +5,6 @@
 
 namespace Platform {
 
-QFont DesignFont(const std::string& family, double points, bool bold);
+QFont DesignFont(const std::string& family, double points, bool bold, bool italic = false);
 
 }  // namespace Platform

@@ -71,9 +71,7 @@ void Label::SetAlignment(Alignment alignment)
 
 void Label::SetFont(const std::string& family, double points, bool bold, bool italic)
 {
-    QFont font = DesignFont(family, points, bold);
-    font.setItalic(italic);
-    impl_->label->setFont(font);
+    impl_->label->setFont(DesignFont(family, points, bold, italic));
 }
 
 void Label::SetWordWrap(bool wrap) { impl_->label->setWordWrap(wrap); }

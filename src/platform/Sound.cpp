@@ -40,6 +40,9 @@ bool DeviceReady()
 {
     if (device == DeviceState::Closed) {
         device = DeviceState::Failed;
+        // SDL would turn SIGTERM and SIGINT into events nobody reads: a logout or a kill must
+        // end the game as the system asks.
+        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
             return false;
         Mix_Init(MIX_INIT_MID);

@@ -19,18 +19,28 @@ struct Timer::Impl {
         else
             timer.stop();
     }
+
+    // Qt holds back a timer while the handler of its own last tick still runs, even when that
+    // handler waits for clicks. The game's minute must keep counting inside a phone call, so
+    // the count is started afresh (a new Qt timer) before the handler runs: the next tick comes
+    // on time and runs nested inside the wait, as every other window's ticks do.
+    void Tick()
+    {
+        Apply();
+        if (tick)
+            tick();
+    }
 };
 
 Timer::Timer(int intervalMs, bool enabled) : impl_(std::make_unique<Impl>())
 {
     StartApplication();
-    impl_->timer.setTimerType(Qt::CoarseTimer);
+    // Ticks of a minute or more keep the real clock to the millisecond; the short ones may be
+    // gathered with the system's other wake-ups, which keeps an idle game idle.
+    impl_->timer.setTimerType(intervalMs >= 60000 ? Qt::PreciseTimer : Qt::CoarseTimer);
     impl_->interval = intervalMs;
     impl_->enabled = enabled;
-    QObject::connect(&impl_->timer, &QTimer::timeout, [impl = impl_.get()] {
-        if (impl->tick)
-            impl->tick();
-    });
+    QObject::connect(&impl_->timer, &QTimer::timeout, [impl = impl_.get()] { impl->Tick(); });
     impl_->Apply();
 }
 
@@ -39,6 +49,7 @@ Timer::~Timer() = default;
 void Timer::SetInterval(int intervalMs)
 {
     impl_->interval = intervalMs;
+    impl_->timer.setTimerType(intervalMs >= 60000 ? Qt::PreciseTimer : Qt::CoarseTimer);
     impl_->Apply();
 }
 

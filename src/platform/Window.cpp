@@ -3,11 +3,13 @@
 #include "platform/Application.h"
 #include "platform/QtBridge.h"
 #include "platform/ResourcePicture.h"
+#include "platform/ScaledPicture.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPointer>
 #include <cmath>
 
@@ -20,8 +22,14 @@ public:
     std::function<void(int)> keyPress;
     std::function<void(int, int)> keyDown;
     bool bordered = true;
+    QPixmap background;
 
 protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        if (!background.isNull())
+            QPainter(this).drawPixmap(0, 0, background);
+    }
     void closeEvent(QCloseEvent* event) override
     {
         event->ignore();  // the screen unloads itself when it agrees
@@ -100,6 +108,22 @@ void Window::SetBackColour(Colour colour)
     palette.setColor(QPalette::Window, ToQColor(colour));
     impl_->widget->setPalette(palette);
     impl_->widget->setAutoFillBackground(true);
+}
+
+bool Window::SetPicture(const std::string& resourceName)
+{
+    QPixmap pixmap = ReadScaledPicture(ResourcePicturePath(resourceName));
+    if (pixmap.isNull())
+        return false;
+    impl_->widget->background = pixmap;
+    impl_->widget->update();
+    return true;
+}
+
+ScreenPoint Window::ScreenPointAt(int xTwips, int yTwips) const
+{
+    const QPoint point = impl_->widget->mapToGlobal(QPoint(ToPixels(xTwips), ToPixels(yTwips)));
+    return {point.x(), point.y()};
 }
 
 bool Window::SetIcon(const std::string& resourceName)

@@ -2,6 +2,7 @@
 // A top-level window of the game: caption, fixed client area, position in twips, modeless or
 // modal display, and the events the screens handle on the window itself.
 #include "platform/Colour.h"
+#include "platform/ScreenPoint.h"
 
 #include <functional>
 #include <memory>
@@ -36,6 +37,11 @@ public:
     void SetBackColour(Colour colour);
     // A picture held by the game (compiled in), by name; false when there is none.
     bool SetIcon(const std::string& resourceName);
+    // The window's own background picture, drawn at its own size (times the window scale) at
+    // its top-left corner: the pointer over it is over the bare window.
+    bool SetPicture(const std::string& resourceName);
+    // A point of the window's inside, in twips from its top-left corner, on the screen in pixels.
+    ScreenPoint ScreenPointAt(int xTwips, int yTwips) const;
 
     // The outer frame in twips, as the screens place themselves.
     int Left() const;

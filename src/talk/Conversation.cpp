@@ -45,6 +45,9 @@ void StartTalk(const std::string& id)
 
 void AnswerTalk(int reply)
 {
+    // Once the gate has closed no answer can change her heart any more.
+    if (GamePhase == ClosingTimePhase)
+        return;
     TheReplyDialog.Unload();
     const Integer code = ReplyCodes[reply];
     const Response response = OrEndTheRun(ResponseTo(TalkKey, code));

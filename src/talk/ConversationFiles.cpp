@@ -69,8 +69,11 @@ std::variant<std::string, TalkError> ReplyCaption(Integer code)
         return *error;
     FieldReader reader(std::get<std::string>(text));
     while (auto field = reader.Next())
-        if (CodeOf(*field) == code)
-            return FromCharacters(ToCharacters(*field).substr(3));
+        if (CodeOf(*field) == code) {
+            // The caption runs from the fourth character; a field of the code alone has none.
+            const std::u32string characters = ToCharacters(*field);
+            return FromCharacters(characters.size() > 3 ? characters.substr(3) : std::u32string());
+        }
     return TalkError{std::string(CaptionFile) + " に 返事 " + std::to_string(code) + " がありません。"};
 }
 

@@ -8,6 +8,8 @@
 
 #include <cstdlib>
 
+#include <filesystem>
+
 using namespace Velmoor2;
 
 namespace {
@@ -21,11 +23,21 @@ protected:
             std::string pattern = testing::TempDir() + "velmoor-config-XXXXXX";
             ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
             ::setenv("VELMOOR_TEST_CONFIG", pattern.c_str(), 1);
+            madeConfig = pattern;
         }
         ::setenv("XDG_CONFIG_HOME", std::getenv("VELMOOR_TEST_CONFIG"), 1);
         PlayingGame::SetUp();
         GameMinute = 29;
     }
+    void TearDown() override
+    {
+        PlayingGame::TearDown();
+        if (madeConfig.empty())
+            return;
+        std::filesystem::remove_all(madeConfig);
+        ::unsetenv("VELMOOR_TEST_CONFIG");
+    }
+    std::string madeConfig;
 
     // Clicks through every wait; on the staff roll each wait is one page of the roll.
     static void PlayToTheEnd(bool skipTheRoll = false)

@@ -8,6 +8,8 @@
 
 #include <cstdlib>
 
+#include <cstdio>
+
 using namespace Velmoor2;
 
 namespace {
@@ -27,6 +29,8 @@ void ExpectPhotographed(const Platform::Window& form, const std::string& name, s
     const Bitmap shot = Bitmap::Read(path);
     EXPECT_GT(shot.width, 200) << name;
     EXPECT_GE(shot.Colours(), atLeastColours) << name;
+    if (!std::getenv("VELMOOR_SHOTS"))
+        std::remove(path.c_str());  // kept only for the review page
 }
 
 }  // namespace

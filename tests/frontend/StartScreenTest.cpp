@@ -113,6 +113,7 @@ TEST_F(StartScreen, ANewGameDrawsAffectionClearsFlagsAndTellsTheOpeningUpToTheAl
     EXPECT_EQ(CurrentPlace, 3);
     EXPECT_EQ(GamePhase, FreeAtPlace);
     EXPECT_EQ(main.lblClock.Caption(), "4:31 PM");
+    EXPECT_EQ(main.Form.Caption(), "Velmoor Episode2") << "the place header comes with the first walk";
     EXPECT_TRUE(main.Timer1.IsEnabled());
     EXPECT_EQ(main.Timer1.Interval(), VelMain::MinuteMs);
     EXPECT_NE(main.Label1.Caption().find("どこへ行こう"), std::string::npos);
@@ -159,6 +160,7 @@ TEST_F(StartScreen, AContinuedGameStartsAtItsSavedMinuteAndPlaceAndTheSaveIsGone
     EXPECT_EQ(TargetGirl, 6);
     EXPECT_EQ(Love[2], -3);
     EXPECT_EQ(TheMainScreen.Get().lblClock.Caption(), "4:47 PM");
+    EXPECT_EQ(TheMainScreen.Get().Form.Caption(), "Velmoor Episode2");
     EXPECT_EQ(TheMainScreen.Get().Label2.Caption(), "") << "nobody there";
 }
 

@@ -1,7 +1,11 @@
 // The title: the caption cycle, the start label's colours, and Shift/Ctrl/Alt switching the
 // music off for the run; a click in the middle of the fade leaves cleanly.
 #include "platform/Input.h"
+#include "platform/Timer.h"
 #include "support/FrontScreens.h"
+
+#include <algorithm>
+#include <vector>
 
 using namespace Velmoor2;
 
@@ -44,6 +48,26 @@ TEST_F(TitleScreen, CaptionsFadeInStayTenSecondsAndHideForThree)
     EXPECT_FALSE(title->Label3.IsVisible());
     EXPECT_EQ(title->Label3.ForeColour(), Platform::Rgb(0, 0, 0));
     EXPECT_EQ(title->Timer1.Interval(), VelTitle::HiddenMs);
+}
+
+TEST_F(TitleScreen, ATickFallingInsideTheFadeLeavesTheFadeAlone)
+{
+    // The fade outlasts the 3 s before it, so the title's next tick arrives in the middle of it.
+    std::vector<int> episodeShades;
+    Platform::Timer watcher(1, true);
+    watcher.OnTick([&] {
+        if (episodeShades.empty())
+            title->Timer1_Timer();
+        const Platform::Colour shade = title->Label4.ForeColour();
+        if (shade != Platform::Rgb(0, 0, 0))  // black before the first step
+            episodeShades.push_back(static_cast<int>(shade & 0xFF));
+    });
+    title->Timer1_Timer();
+    watcher.SetEnabled(false);
+    ASSERT_GT(episodeShades.size(), 2u);
+    EXPECT_TRUE(std::is_sorted(episodeShades.rbegin(), episodeShades.rend())) << "the shades only ever darken";
+    EXPECT_EQ(title->Label3.ForeColour(), Red);
+    EXPECT_EQ(title->Timer1.Interval(), VelTitle::ShownMs);
 }
 
 TEST_F(TitleScreen, AClickBeforeAnyCaptionMovesOnWithTheMusicOn)

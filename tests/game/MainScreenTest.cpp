@@ -7,6 +7,8 @@
 #include "support/PlayingGame.h"
 
 
+#include <cstdio>
+
 using namespace Velmoor2;
 
 namespace {
@@ -107,6 +109,7 @@ TEST_F(PlayingGame, TheMainScreenShowsItsPictureAndJapaneseText)
     const std::string path = testing::TempDir() + "main-screen.bmp";
     ASSERT_TRUE(Main().Form.SaveScreenshot(path));
     const Bitmap shot = Bitmap::Read(path);
+    std::remove(path.c_str());
     ASSERT_GE(shot.width, 308);
     ASSERT_GE(shot.height, 280);
     std::set<uint32_t> pictureColours;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <csignal>
 #include <filesystem>
+#include <fstream>
 #include <random>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -53,6 +54,26 @@ TEST_F(AtomicFile, WritesAndReadsBackEveryByte)
     EXPECT_EQ(read.status, FileReadStatus::Ok);
     EXPECT_EQ(read.bytes, bytes);
     EXPECT_EQ(Names(), std::vector<std::string>{"data"}) << "no temporary file is left";
+}
+
+TEST_F(AtomicFile, TheNextWriteClearsTemporariesLeftByAStoppedWriter)
+{
+    for (const char* left : {"data.tmp.aB3xYz", "data.tmp.000000"})
+        std::ofstream(PathOf(left)) << "half";
+    std::ofstream(PathOf("data.tmp.notours.txt")) << "someone else's";
+    std::ofstream(PathOf("other.tmp.aB3xYz")) << "another file's";
+    ASSERT_TRUE(WriteFileAtomically(PathOf("data"), "whole").ok);
+    EXPECT_EQ(Names(), (std::vector<std::string>{"data", "data.tmp.notours.txt", "other.tmp.aB3xYz"}));
+}
+
+TEST_F(AtomicFile, NewFilesFollowThePlayersUmask)
+{
+    const mode_t before = ::umask(027);
+    const bool written = WriteFileAtomically(PathOf("data"), "x").ok;
+    ::umask(before);
+    ASSERT_TRUE(written);
+    EXPECT_EQ(fs::status(PathOf("data")).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
 TEST_F(AtomicFile, ReplacesAnEarlierFileAndMayWriteNothing)

@@ -125,7 +125,7 @@ TEST(SaveFileRoundTrip, EveryPlacePickAndClock)
     SavedGame game = PoolAtFourFortyTwo();
     for (Integer place = 1; place <= 7; ++place)
         for (Integer girl = 1; girl <= 6; ++girl)
-            for (Integer minute : {0, 1, 29, 30, 45, 32767}) {
+            for (Integer minute : {0, 1, 29, 30, 45, 1440}) {
                 game.currentPlace = place;
                 game.targetGirl = girl;
                 game.gameMinute = minute;
@@ -183,7 +183,7 @@ TEST(SaveFileReading, NumbersAreReadLikeEveryNumberOfTheGame)
 TEST(SaveFileReading, ValuesThePlayCannotReachAreDamage)
 {
     const std::pair<int, std::string> broken[] = {
-        {1, "\x81"},      {2, "\x82\x0d"}, {2, "a\rb"}, {3, "-1 "},     {3, " 32768 "}, {4, ""},
+        {1, "\x81"},      {2, "\x82\x0d"}, {2, "a\rb"}, {3, "-1 "},     {3, " 32768 "}, {3, " 32767 "}, {3, " 1441 "}, {4, ""},
         {4, " "},         {4, "KK"},       {4, "\x81"},    {4, "\x80"},     {4, " 12x "},
         {4, " 99999 "},   {10, " 2 "},     {15, "-1 "},    {16, " 0 "},     {16, " 7 "},
         {16, "x"},        {17, " 0 "},     {17, " 8 "},    {17, "999999999999999999999"}};

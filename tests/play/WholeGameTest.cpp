@@ -35,6 +35,7 @@ protected:
             ::setenv("VELMOOR_WHOLE_TEST", test.c_str(), 1);
             ::setenv("VELMOOR_WHOLE_CONFIG", config.c_str(), 1);
             ::setenv("VELMOOR_WHOLE_DIR", game.c_str(), 1);
+            made = {config, game};
         }
         ::setenv("XDG_CONFIG_HOME", std::getenv("VELMOOR_WHOLE_CONFIG"), 1);
         inGame = std::make_unique<CurrentFolder>(std::getenv("VELMOOR_WHOLE_DIR"));
@@ -43,6 +44,13 @@ protected:
     {
         inGame.reset();
         WriteReviewPage();
+        for (const std::string& folder : made) {
+            std::error_code error;
+            std::filesystem::permissions(folder, std::filesystem::perms::owner_all, error);
+            std::filesystem::remove_all(folder, error);
+        }
+        if (!made.empty())
+            ::unsetenv("VELMOOR_WHOLE_TEST");
     }
 
     // One page with every picture the players kept, in the order they saw them.
@@ -67,6 +75,7 @@ protected:
     static std::string Record() { return GetGameSetting(ClearRecordKey); }
 
     std::unique_ptr<CurrentFolder> inGame;
+    std::vector<std::string> made;  // the folders this process made, removed after the test
 };
 
 PlayPlan ConfessionOf(int girl)

@@ -1,8 +1,9 @@
 #pragma once
 // A fresh folder under the test temp directory that becomes the current directory for one test,
-// as the game reads and writes its files in the current directory.
+// as the game reads and writes its files in the current directory; it is removed afterwards.
 #include "support/CurrentFolder.h"
 
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <string>
@@ -17,6 +18,13 @@ public:
             ADD_FAILURE() << "no scratch folder";
         path_ = pattern;
         current_ = std::make_unique<CurrentFolder>(path_);
+    }
+    ~ScratchFolder()
+    {
+        current_.reset();
+        std::error_code error;
+        std::filesystem::permissions(path_, std::filesystem::perms::owner_all, error);
+        std::filesystem::remove_all(path_, error);
     }
     ScratchFolder(const ScratchFolder&) = delete;
     ScratchFolder& operator=(const ScratchFolder&) = delete;

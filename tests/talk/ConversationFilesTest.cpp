@@ -68,6 +68,15 @@ TEST_F(ConversationFiles, OddResponseFieldsReadAsTheGameReadsThem)
     EXPECT_EQ(Ok(ResponseTo("12A", 105)).text, "fell through");  // from the first later section
 }
 
+TEST_F(ConversationFiles, AReplyFieldOfTheCodeAloneHasAnEmptyCaption)
+{
+    Write("VelKaiwa.dat", "7\r\n12\r\n105\r\n106x\r\n");
+    EXPECT_EQ(Ok(ReplyCaption(7)), "");
+    EXPECT_EQ(Ok(ReplyCaption(12)), "");
+    EXPECT_EQ(Ok(ReplyCaption(105)), "");
+    EXPECT_EQ(Ok(ReplyCaption(106)), "x");
+}
+
 TEST_F(ConversationFiles, WhatIsMissingIsNamedInTheReport)
 {
     EXPECT_NE(ErrorOf(ReplyCodesOf("99A")).find("VelKCode.dat"), std::string::npos);
