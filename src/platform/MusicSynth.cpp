@@ -27,6 +27,9 @@ constexpr const char* SoundFonts[] = {
 // The audio thread renders in slices and lets go of the lock between them, so a song change
 // never waits for more than one slice.
 constexpr int SliceFrames = 256;
+// The music's overall level in the game (FluidSynth's own is 0.2, made for many voices at
+// once); the scores are balanced against each other at this level.
+constexpr double MusicGain = 0.6;
 // After a song's last event its reverb rings on this long; then the synth rests.
 constexpr int TailSeconds = 2;
 
@@ -103,6 +106,7 @@ bool SynthReady()
         return false;
     settings = new_fluid_settings();
     fluid_settings_setnum(settings, "synth.sample-rate", AudioDeviceRate());
+    fluid_settings_setnum(settings, "synth.gain", MusicGain);
     synth = settings ? new_fluid_synth(settings) : nullptr;
     if (!synth || fluid_synth_sfload(synth, font.c_str(), 1) == FLUID_FAILED) {
         Discard();

@@ -10,8 +10,10 @@
 namespace velmusic {
 namespace {
 
-// The game's synthesizer: FluidSynth's own settings at the device's 44.1 kHz.
+// The game's synthesizer: FluidSynth's own settings at the device's 44.1 kHz, with the game's
+// overall music level (src/platform/MusicSynth.cpp).
 constexpr double kSampleRate = 44100;
+constexpr double kGain = 0.6;
 constexpr int kBlockFrames = 4096;
 
 template <typename T, void (*Delete)(T*)> struct Deleter {
@@ -27,6 +29,7 @@ RenderedLevel renderLevel(const std::string& soundFont, const std::vector<uint8_
     for (int level = FLUID_PANIC; level <= FLUID_DBG; ++level) fluid_set_log_function(level, nullptr, nullptr);
     Settings settings(new_fluid_settings());
     fluid_settings_setnum(settings.get(), "synth.sample-rate", kSampleRate);
+    fluid_settings_setnum(settings.get(), "synth.gain", kGain);
     Synth synth(new_fluid_synth(settings.get()));
     if (!synth || fluid_synth_sfload(synth.get(), soundFont.c_str(), 1) == FLUID_FAILED)
         throw std::runtime_error("cannot load the soundfont " + soundFont);
