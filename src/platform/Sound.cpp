@@ -4,6 +4,7 @@
 #include "platform/MusicSynth.h"
 
 #include <SDL2/SDL_mixer.h>
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <numbers>

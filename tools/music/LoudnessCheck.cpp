@@ -34,10 +34,12 @@ double median(std::vector<double> values) {
     return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
-// Two songs at a time: the machine's two cores.
+// Two songs at a time: the machine's two cores. The first plays alone, as FluidSynth sets up its
+// shared tables with the first synth and a second one made meanwhile could find them half done.
 std::vector<RenderedLevel> renderAll(const std::string& soundFont, const std::vector<std::string>& songs) {
     std::vector<RenderedLevel> levels(songs.size());
-    for (size_t i = 0; i < songs.size(); i += 2) {
+    levels[0] = renderLevel(soundFont, readFile(songs[0]));
+    for (size_t i = 1; i < songs.size(); i += 2) {
         auto second = i + 1 < songs.size()
                           ? std::async(std::launch::async, [&, i] { return renderLevel(soundFont, readFile(songs[i + 1])); })
                           : std::future<RenderedLevel>();
