@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <exception>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -117,10 +118,18 @@ bool SynthReady()
     return true;
 }
 
+// The whole file, or nothing when it is missing, unreadable (a folder, say) or not MIDI.
 std::vector<char> MidiFile(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (!Exists(path))
+        return {};
+    std::vector<char> bytes;
+    try {
+        std::ifstream in(path, std::ios::binary);
+        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    } catch (const std::exception&) {
+        return {};
+    }
     if (bytes.size() < 14 || !std::equal(bytes.begin(), bytes.begin() + 4, "MThd"))
         return {};
     return bytes;

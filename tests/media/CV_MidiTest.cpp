@@ -52,6 +52,8 @@ TEST(CV_Midi, AMissingSongOrSoundLeavesTheGameSilentAndGoing)
     ScratchFolder folder;
     CV_Midi::MidiPlay("NOSUCH.mid");
     EXPECT_FALSE(CV_Midi::MidiIsPlaying());
+    CV_Midi::MidiPlay("");  // the folder itself
+    EXPECT_FALSE(CV_Midi::MidiIsPlaying());
     folder.Write("BROKEN.mid", "MThd broken");
     CV_Midi::MidiPlay("BROKEN.mid");  // may count as a silent song; it must only not stop the game
     CV_Midi::PlaySound("NOSUCH.wav", CV_Midi::SND_ASYNC);  // the default chime instead
