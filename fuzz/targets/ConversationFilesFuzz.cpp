@@ -10,7 +10,6 @@
 
 #include <array>
 #include <cstdint>
-#include <unistd.h>
 #include <vector>
 
 using namespace Velmoor2;
@@ -38,20 +37,27 @@ std::vector<std::string_view> SplitFiles(std::string_view input)
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    // The lookups read the files of the current directory, as the game does.
-    if (chdir(ScratchFolder().c_str()) != 0)
-        std::abort();
-    return 0;
-}
+// The lookups read the files of the current directory, as the game does; the fuzzer's own
+// folders are named relative to the one it started in.
+class InScratchFolder {
+public:
+    InScratchFolder() : home_(std::filesystem::current_path())
+    {
+        std::filesystem::current_path(ScratchFolder());
+    }
+    ~InScratchFolder() { std::filesystem::current_path(home_); }
+
+private:
+    std::filesystem::path home_;
+};
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const std::vector<std::string_view> files = SplitFiles(std::string_view(reinterpret_cast<const char*>(data), size));
-    WriteScratchFile("VelKCode.dat", files[0]);
-    WriteScratchFile("VelKaiwa.dat", files[1]);
-    WriteScratchFile("VelResp.dat", files[2]);
+    WriteScratchFile(ScratchFolder() / "VelKCode.dat", files[0]);
+    WriteScratchFile(ScratchFolder() / "VelKaiwa.dat", files[1]);
+    WriteScratchFile(ScratchFolder() / "VelResp.dat", files[2]);
+    const InScratchFolder lookingUp;
 
     std::string id = "31A";
     if (const std::optional<std::string> codeText = Platform::Cp932ToUtf8(files[0]))

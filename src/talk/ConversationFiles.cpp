@@ -5,6 +5,7 @@
 #include "platform/Cp932.h"
 #include "talk/FieldReader.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <optional>
@@ -69,8 +70,11 @@ std::variant<std::string, TalkError> ReplyCaption(Integer code)
         return *error;
     FieldReader reader(std::get<std::string>(text));
     while (auto field = reader.Next())
-        if (CodeOf(*field) == code)
-            return FromCharacters(ToCharacters(*field).substr(3));
+        if (CodeOf(*field) == code) {
+            // A field no longer than its code has an empty caption.
+            const std::u32string characters = ToCharacters(*field);
+            return FromCharacters(characters.substr(std::min<size_t>(3, characters.size())));
+        }
     return TalkError{std::string(CaptionFile) + " に 返事 " + std::to_string(code) + " がありません。"};
 }
 
