@@ -7,19 +7,30 @@
 #include <string>
 #include <string_view>
 
-inline const std::filesystem::path& ScratchFolder()
-{
-    static const std::filesystem::path folder = [] {
+class OwnScratchFolder {
+public:
+    OwnScratchFolder()
+    {
         std::string pattern = (std::filesystem::temp_directory_path() / "velfuzz-XXXXXX").string();
         if (!mkdtemp(pattern.data()))
             std::abort();
-        std::atexit([] {
-            std::error_code ignored;
-            std::filesystem::remove_all(ScratchFolder(), ignored);
-        });
-        return std::filesystem::path(pattern);
-    }();
-    return folder;
+        path_ = pattern;
+    }
+    ~OwnScratchFolder()
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+inline const std::filesystem::path& ScratchFolder()
+{
+    static const OwnScratchFolder folder;
+    return folder.path();
 }
 
 inline void WriteScratchFile(const std::filesystem::path& path, std::string_view bytes)
