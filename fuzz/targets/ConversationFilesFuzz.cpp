@@ -60,16 +60,26 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const InScratchFolder lookingUp;
 
     std::string id = "31A";
-    if (const std::optional<std::string> codeText = Platform::Cp932ToUtf8(files[0]))
-        if (std::optional<std::string> first = FieldReader(*codeText).Next())
+    bool tenCodesFollow = false;
+    if (const std::optional<std::string> codeText = Platform::Cp932ToUtf8(files[0])) {
+        FieldReader reader(*codeText);
+        if (std::optional<std::string> first = reader.Next()) {
             id = *first;
+            int following = 0;
+            while (following < 10 && reader.Next())
+                ++following;
+            tenCodesFollow = following == 10;
+        }
+    }
 
     std::vector<Integer> codes = {101};
     const auto replies = ReplyCodesOf(id);
-    if (const auto* error = std::get_if<TalkError>(&replies))
+    if (const auto* error = std::get_if<TalkError>(&replies)) {
         Require(Names(*error, "VelKCode.dat"), "a failed reply list names its file");
-    else
+        Require(!tenCodesFollow, "a conversation with ten codes after it has its reply list");
+    } else {
         codes.assign(std::get<0>(replies).begin(), std::get<0>(replies).end());
+    }
 
     for (const Integer code : codes) {
         const auto caption = ReplyCaption(code);
