@@ -3,16 +3,26 @@
 #   ./build.sh play   install, build and start the game
 #   ./build.sh test   install, build and run every test (non-zero exit on failure)
 #   ./build.sh bench  install, build and print the game's figures (about two and a half minutes)
+#   ./build.sh fuzz   install, build the readers' fuzz targets with clang and run each in turn
+#                     (FUZZ_SECONDS each, 90 by default: ten and a half minutes for the seven)
 #   ./build.sh package  install, build and make the Debian package in build/package
 set -euo pipefail
 cd "$(dirname "$0")"
 mode=${1:-test}
 packages=(cmake g++ make pkg-config libgtest-dev qt6-base-dev qt6-svg-dev qt6-translations-l10n
-  libsdl2-mixer-dev fluid-soundfont-gm timgm6mb-soundfont fonts-ipafont-gothic fonts-ipafont-mincho fonts-urw-base35
-  libgl-dev xvfb xauth faketime libxtst-dev dpkg-dev desktop-file-utils appstream lintian)
+  libsdl2-mixer-dev libfluidsynth-dev libasound2-dev fluid-soundfont-gm timgm6mb-soundfont fonts-ipafont-gothic fonts-ipafont-mincho fonts-urw-base35
+  libgl-dev xvfb xauth faketime libxtst-dev clang libclang-rt-14-dev dpkg-dev desktop-file-utils appstream lintian)
 if [ "$(id -u)" = 0 ]; then sudo=; else sudo=sudo; fi
 $sudo apt-get update -qq
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${packages[@]}" >/dev/null
+
+# The fuzz targets run on a clang build of their own; see fuzz/run.sh.
+if [ "$mode" = fuzz ]; then
+  CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEL_FUZZ=ON \
+    -DVEL_BUILD_CONTENT=OFF >/dev/null
+  cmake --build build-fuzz -j2 --target fuzz_targets
+  exec fuzz/run.sh build-fuzz "${FUZZ_SECONDS:-90}"
+fi
 
 # The tests run on their own build with AddressSanitizer and UndefinedBehaviorSanitizer.
 if [ "$mode" = test ]; then dir=build-check sanitize=ON; else dir=build sanitize=OFF; fi
@@ -23,5 +33,5 @@ case "$mode" in
   test) ctest --test-dir build-check --output-on-failure ;;
   bench) cd build/game && exec ../velbench ;;
   package) cd build && cpack -G DEB ;;
-  *) echo "unknown mode: $mode (use: play, test, bench or package)" >&2; exit 2 ;;
+  *) echo "unknown mode: $mode (use: play, test, bench, fuzz or package)" >&2; exit 2 ;;
 esac

@@ -1,6 +1,7 @@
 // velbench [seconds]: the game's figures, run from the game directory. Start-up to the logo and
 // to the main screen, memory in play, CPU while the player stands idle (music off, then on),
-// one scene switch, one reply draw and one response lookup. The idle stretches last `seconds` (60 by
+// one scene switch, one song change (and memory after hundreds of them), one reply draw, one
+// response lookup, and the level of every song through the game's first soundfont. The idle stretches last `seconds` (60 by
 // default; a short run gives rougher CPU figures).
 #include "frontend/Demoform.h"
 #include "game/GameState.h"
@@ -18,14 +19,19 @@
 #include "talk/ConversationFiles.h"
 #include "talk/ReplyDraw.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <numeric>
 #include <sstream>
 #include <string>
 #include <tuple>
+#include <vector>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -113,12 +119,57 @@ template <typename Action> double AverageMs(int times, Action action)
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count() / times;
 }
 
+constexpr const char* Songs[] = {"M290C.mid", "M291C.mid", "M292C.mid", "M293C.mid", "M294C.mid", "M210C.mid",
+                                 "M220C.mid", "M230C.mid", "M240C.mid", "M250C.mid", "M260C.mid"};
+
+// One song after another, as scenes change heroines: the time of one change, and the memory
+// before and after 550 of them, which must stay the same.
+void SongChanges()
+{
+    CV_Midi::MidiPlay(Songs[0]);  // the synth and its soundfont are ready from the first song on
+    RunFor(200);
+    constexpr int Changes = 550;
+    std::vector<double> times;
+    const double residentBefore = ResidentMiB();
+    for (int i = 0; i < Changes; ++i) {
+        const auto start = Clock::now();
+        CV_Midi::MidiPlay(Songs[(i + 1) % std::size(Songs)]);
+        times.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+        if (i % 11 == 0)
+            RunFor(20);  // let the device play a little of the song
+    }
+    std::sort(times.begin(), times.end());
+    const double average = std::accumulate(times.begin(), times.end(), 0.0) / Changes;
+    std::printf("song change: %.3f ms on average, %.3f ms for 99 %% of them, %.3f ms at most (playing: %s)\n",
+                average, times[Changes * 99 / 100], times.back(), CV_Midi::MidiIsPlaying() ? "yes" : "no");
+    std::printf("resident memory before and after 550 song changes: %.1f MiB, %.1f MiB\n", residentBefore,
+                ResidentMiB());
+    CV_Midi::MidiClose();
+}
+
+// The level of every song and of the logo jingle, measured by the build's level check.
+void SongLevels()
+{
+    std::string command = "../tools/music/velloudness /usr/share/sounds/sf2/TimGM6mb.sf2 CVDEMO.WAV";
+    for (const char* song : Songs)
+        command += std::string(" ") + song;
+    std::printf("song levels:\n");
+    std::fflush(stdout);
+    if (std::system(command.c_str()) != 0)
+        std::printf("(a song is out of balance, or the level check was not built)\n");
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
     using namespace Velmoor2;
     const int seconds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 60;
+    // Without a sound card the songs play on SDL's dummy device, which renders them in real time
+    // all the same. SDL_AUDIODRIVER=alsa on such a machine measures the game looking for a device.
+    std::error_code noCard;
+    if (!std::filesystem::exists("/dev/snd", noCard) && setenv("SDL_AUDIODRIVER", "dummy", 0) == 0)
+        std::printf("no sound card: %s audio device\n", std::getenv("SDL_AUDIODRIVER"));
     Platform::StartApplication();
     ChooseWindowScale();
     std::printf("window scale: %d\n", Platform::WindowScale());
@@ -149,11 +200,13 @@ int main(int argc, char** argv)
             ShowScene(i % 2 ? second : first, "ベンチマーク", "");
             Platform::PumpEvents();
         }));
+    SongChanges();
     std::printf("reply draw: %.4f ms\n", AverageMs(1000, [](int) { DrawFivePositions(RandomUnit); }));
     // The last code of the last conversation in the file: the longest search there is.
     const auto codes76B = std::get<std::array<Integer, 10>>(ReplyCodesOf("76B"));
     std::printf("response lookup: %.3f ms\n", AverageMs(200, [&](int) { ResponseTo("76B", codes76B[9]); }));
     std::printf("resident memory at the end: %.1f MiB\n", ResidentMiB());
     std::fflush(stdout);
+    SongLevels();
     Platform::EndProgram();
 }

@@ -1,15 +1,15 @@
-# Fails when a file outside src/platform includes a Qt or SDL header.
+# Fails when a file outside src/platform includes a Qt, SDL, FluidSynth or ALSA header.
 file(GLOB_RECURSE files ${SRC}/*.h ${SRC}/*.cpp)
 set(offenders)
 foreach(f IN LISTS files)
   if(f MATCHES "/src/platform/")
     continue()
   endif()
-  file(STRINGS ${f} hits REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](Q[A-Za-z]|SDL|qt|SDL2/)")
+  file(STRINGS ${f} hits REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](Q[A-Za-z]|SDL|qt|SDL2/|fluidsynth|alsa/)")
   if(hits)
     list(APPEND offenders "${f}: ${hits}")
   endif()
 endforeach()
 if(offenders)
-  message(FATAL_ERROR "Qt or SDL included outside the platform layer:\n${offenders}")
+  message(FATAL_ERROR "Qt, SDL, FluidSynth or ALSA included outside the platform layer:\n${offenders}")
 endif()

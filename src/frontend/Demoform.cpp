@@ -112,7 +112,7 @@ void Demoform::Timer1_Timer()
     switch (tick) {
     case 1:
         if (!WavOff)
-            CV_Midi::PlaySound("CVDEMO.WAV");
+            CV_Midi::PlaySound("CVDEMO.WAV", CV_Midi::SND_ASYNC);
         break;
     case 4: ShowGroup(1); break;
     case 5: ShowGroup(2); break;
@@ -138,7 +138,7 @@ void Demoform::Form_KeyDown(int, int shift)
     // Shift, Ctrl or Alt silences the jingle; the animation runs on regardless.
     if (shift == 0)
         return;
-    CV_Midi::PlaySound("Dummy.wav");
+    CV_Midi::PlaySound("Dummy.wav", CV_Midi::SND_ASYNC | CV_Midi::SND_NODEFAULT);
     WavOff = true;
 }
 

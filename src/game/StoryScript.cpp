@@ -8,12 +8,6 @@
 namespace Velmoor2 {
 namespace {
 
-struct Section {
-    std::vector<SceneLine> scenes;
-    std::map<std::string, std::string, std::less<>> keyed;
-};
-using Sections = std::map<std::string, Section, std::less<>>;
-
 std::vector<std::string> SplitTabs(std::string_view line)
 {
     std::vector<std::string> fields;
@@ -27,10 +21,12 @@ std::vector<std::string> SplitTabs(std::string_view line)
     }
 }
 
-Sections Parse(std::string_view text)
+}  // namespace
+
+ScriptSections ParseStoryScript(std::string_view text)
 {
-    Sections sections;
-    Section* current = nullptr;
+    ScriptSections sections;
+    ScriptSectionLines* current = nullptr;
     for (std::string_view line : TextLines(text)) {
         if (line.empty() || line.front() == '#')
             continue;
@@ -49,21 +45,23 @@ Sections Parse(std::string_view text)
     return sections;
 }
 
-const Sections* FileSections(std::string_view file)
+namespace {
+
+const ScriptSections* FileSections(std::string_view file)
 {
-    static const std::map<std::string, Sections, std::less<>> parsed = [] {
-        std::map<std::string, Sections, std::less<>> all;
+    static const std::map<std::string, ScriptSections, std::less<>> parsed = [] {
+        std::map<std::string, ScriptSections, std::less<>> all;
         for (const StoryFile& story : StoryFiles())
-            all.emplace(std::string(story.name), Parse(story.text));
+            all.emplace(std::string(story.name), ParseStoryScript(story.text));
         return all;
     }();
     auto found = parsed.find(file);
     return found == parsed.end() ? nullptr : &found->second;
 }
 
-const Section* FindSection(std::string_view file, std::string_view section)
+const ScriptSectionLines* FindSection(std::string_view file, std::string_view section)
 {
-    const Sections* sections = FileSections(file);
+    const ScriptSections* sections = FileSections(file);
     if (!sections)
         return nullptr;
     auto found = sections->find(section);
@@ -96,13 +94,13 @@ std::vector<std::string_view> TextLines(std::string_view text)
 const std::vector<SceneLine>& ScriptSection(std::string_view file, std::string_view section)
 {
     static const std::vector<SceneLine> none;
-    const Section* found = FindSection(file, section);
+    const ScriptSectionLines* found = FindSection(file, section);
     return found ? found->scenes : none;
 }
 
 std::string KeyedText(std::string_view file, std::string_view section, std::string_view key)
 {
-    const Section* found = FindSection(file, section);
+    const ScriptSectionLines* found = FindSection(file, section);
     if (!found)
         return "";
     auto line = found->keyed.find(key);

@@ -42,9 +42,11 @@ void MidiWatchdog()
         MidiPlay(LoopMidi);
 }
 
-void PlaySound(const std::string& fileName)
+void PlaySound(const std::string& fileName, int flags)
 {
-    Platform::PlaySoundFile(InCurrentDirectory(fileName));
+    using Platform::WhenSoundMissing;
+    Platform::PlaySoundFile(InCurrentDirectory(fileName),
+                            flags & SND_NODEFAULT ? WhenSoundMissing::Silence : WhenSoundMissing::DefaultSound);
 }
 
 }  // namespace CV_Midi

@@ -13,7 +13,11 @@ void MidiClose();
 bool MidiIsPlaying();
 void MidiWatchdog();
 
-// A short sound (WAV) from the current directory; it replaces the one playing.
-void PlaySound(const std::string& fileName);
+// A short sound (WAV) from the current directory; it replaces the one playing. The flags are
+// those of the desktop's simple sound call: a missing file gives the desktop's default sound
+// unless SND_NODEFAULT is among them.
+constexpr int SND_ASYNC = 1;
+constexpr int SND_NODEFAULT = 2;
+void PlaySound(const std::string& fileName, int flags);
 
 }  // namespace CV_Midi

@@ -14,9 +14,10 @@ QFont DesignFont(const std::string& family, double points, bool bold, bool itali
     const QString japanese = serif ? QStringLiteral("IPAPMincho") : QStringLiteral("IPAPGothic");
     QFont font(japanese);
     // IPA's faces have neither bold nor italic and would draw such captions upright and regular:
-    // Latin letters come from URW's matching face, which has both; Japanese falls back to IPA.
+    // Latin letters come from URW's faces, which have both (the narrow Gothic keeps the widths of
+    // the designs' Gothic); Japanese falls back to IPA.
     if (bold || italic)
-        font.setFamilies({serif ? QStringLiteral("Nimbus Roman") : QStringLiteral("Nimbus Sans"), japanese});
+        font.setFamilies({serif ? QStringLiteral("Nimbus Roman") : QStringLiteral("Nimbus Sans Narrow"), japanese});
     // Sizes follow the designs' 96 dots per inch, so the text fits the twips layouts exactly; at
     // window scale n the glyphs are drawn n times as large, never a stretched bitmap.
     font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)) * WindowScale());

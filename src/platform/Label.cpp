@@ -74,6 +74,11 @@ void Label::SetFont(const std::string& family, double points, bool bold, bool it
     impl_->label->setFont(DesignFont(family, points, bold, italic));
 }
 
+void Label::CentreVertically()
+{
+    impl_->label->setAlignment((impl_->label->alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter);
+}
+
 void Label::SetWordWrap(bool wrap) { impl_->label->setWordWrap(wrap); }
 
 bool Label::ShowsWholeCaption() const

@@ -25,6 +25,8 @@ public:
     Colour BackColour() const;
     void SetBackColour(Colour colour);  // opaque from then on; labels start transparent
     void SetAlignment(Alignment alignment);
+    // The caption in the middle of the label's height instead of at its top.
+    void CentreVertically();
     // Family names of the designs ("ＭＳ Ｐゴシック", "ＭＳ Ｐ明朝") map to the installed stand-ins.
     void SetFont(const std::string& family, double points, bool bold = false, bool italic = false);
     void SetWordWrap(bool wrap);

@@ -1,59 +1,50 @@
 #include "platform/Sound.h"
 
-#include <SDL2/SDL.h>
+#include "platform/AudioDevice.h"
+#include "platform/MusicSynth.h"
+
 #include <SDL2/SDL_mixer.h>
-#include <cstdlib>
-#include <filesystem>
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <numbers>
+#include <vector>
 
 namespace Platform {
 namespace {
 
-// The soundfonts Debian installs, the small General MIDI set first: the mixer loads the font
-// again for every song, and the 140 MB set makes each scene change stall for half a second.
-// A player's own choice in SDL_SOUNDFONTS comes before them.
-constexpr const char* SoundFonts[] = {
-    "/usr/share/sounds/sf2/TimGM6mb.sf2",
-    "/usr/share/sounds/sf2/default-GM.sf2",
-    "/usr/share/sounds/sf2/FluidR3_GM.sf2",
-};
 constexpr int SoundChannel = 0;
+Mix_Chunk* sound = nullptr;  // the short sound playing, or the last one played
 
-enum class DeviceState { Closed, Open, Failed };
-DeviceState device = DeviceState::Closed;
-Mix_Music* song = nullptr;
-Mix_Chunk* sound = nullptr;
-
-void UseFirstInstalledSoundFont()
+// The default sound: a soft two-note chime of a fifth of a second, made once for the device.
+Mix_Chunk* DefaultSound()
 {
-    for (const char* font : SoundFonts) {
-        std::error_code error;
-        if (std::filesystem::exists(font, error)) {
-            Mix_SetSoundFonts(font);
-            return;
-        }
+    static std::vector<int16_t> samples;
+    static Mix_Chunk* chime = nullptr;
+    if (chime)
+        return chime;
+    const int rate = AudioDeviceRate();
+    const int frames = rate / 5;
+    samples.resize(2 * static_cast<size_t>(frames));
+    for (int i = 0; i < frames; ++i) {
+        const double t = static_cast<double>(i) / rate;
+        const double frequency = t < 0.08 ? 1046.5 : 784.0;
+        const double envelope = std::exp(-(t < 0.08 ? t : t - 0.08) / 0.05) * std::min(1.0, (frames - i) / 200.0);
+        const auto value = static_cast<int16_t>(6000 * envelope * std::sin(2 * std::numbers::pi * frequency * t));
+        samples[2 * i] = samples[2 * i + 1] = value;
     }
+    chime = Mix_QuickLoad_RAW(reinterpret_cast<Uint8*>(samples.data()),
+                              static_cast<Uint32>(samples.size() * sizeof(int16_t)));
+    return chime;
 }
 
-// Opens the device on first use. A device that failed once is not tried again, so a machine
-// without sound costs nothing on the once-a-second music restart.
-bool DeviceReady()
+void StopSound()
 {
-    if (device == DeviceState::Closed) {
-        device = DeviceState::Failed;
-        // SDL would turn SIGTERM and SIGINT into events nobody reads: a logout or a kill must
-        // end the game as the system asks.
-        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
-            return false;
-        Mix_Init(MIX_INIT_MID);
-        if (!std::getenv("SDL_SOUNDFONTS"))
-            UseFirstInstalledSoundFont();
-        if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 2048) != 0)
-            return false;
-        Mix_AllocateChannels(1);
-        device = DeviceState::Open;
+    Mix_HaltChannel(SoundChannel);
+    if (sound) {
+        Mix_FreeChunk(sound);
+        sound = nullptr;
     }
-    return device == DeviceState::Open;
 }
 
 }  // namespace
@@ -61,46 +52,29 @@ bool DeviceReady()
 bool PlayMusicFile(const std::string& path)
 {
     StopMusic();
-    if (!DeviceReady())
-        return false;
-    song = Mix_LoadMUS(path.c_str());
-    if (!song)
-        return false;
-    if (Mix_PlayMusic(song, 0) != 0) {
-        StopMusic();
-        return false;
-    }
-    return true;
+    return AudioDeviceReady() && StartSong(path);
 }
 
 void StopMusic()
 {
-    if (device != DeviceState::Open)
-        return;
-    Mix_HaltMusic();
-    if (song) {
-        Mix_FreeMusic(song);
-        song = nullptr;
-    }
+    StopSong();
 }
 
 bool IsMusicPlaying()
 {
-    return device == DeviceState::Open && song && Mix_PlayingMusic() != 0;
+    return SongPlaying();
 }
 
-void PlaySoundFile(const std::string& path)
+void PlaySoundFile(const std::string& path, WhenSoundMissing whenMissing)
 {
-    if (!DeviceReady())
+    if (!AudioDeviceReady())
         return;
-    Mix_HaltChannel(SoundChannel);
-    if (sound) {
-        Mix_FreeChunk(sound);
-        sound = nullptr;
-    }
+    StopSound();
     sound = Mix_LoadWAV(path.c_str());
     if (sound)
         Mix_PlayChannel(SoundChannel, sound, 0);
+    else if (whenMissing == WhenSoundMissing::DefaultSound)
+        Mix_PlayChannel(SoundChannel, DefaultSound(), 0);
 }
 
 }  // namespace Platform

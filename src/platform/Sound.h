@@ -1,6 +1,8 @@
 #pragma once
 // The sound device: one MIDI song and one short sound at a time. Every failure is silent: no
 // audio device, no soundfont or a missing file leaves the game quiet and nothing else changes.
+// A device that is missing is looked for again at most once a second, so sound starts when one
+// appears later.
 #include <string>
 
 namespace Platform {
@@ -8,10 +10,14 @@ namespace Platform {
 // Stops whatever song plays and starts the file from its beginning. False when it cannot play.
 bool PlayMusicFile(const std::string& path);
 void StopMusic();
-// True while a song is sounding (its last notes included).
+// True while a song is playing.
 bool IsMusicPlaying();
 
+// What a short sound does when its file is missing or unreadable: the desktop's default sound
+// (a short chime), or nothing.
+enum class WhenSoundMissing { DefaultSound, Silence };
+
 // Plays a WAV file in the background, replacing the sound that is playing.
-void PlaySoundFile(const std::string& path);
+void PlaySoundFile(const std::string& path, WhenSoundMissing whenMissing);
 
 }  // namespace Platform

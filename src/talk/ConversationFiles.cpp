@@ -5,6 +5,7 @@
 #include "platform/Cp932.h"
 #include "talk/FieldReader.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <optional>
@@ -70,9 +71,9 @@ std::variant<std::string, TalkError> ReplyCaption(Integer code)
     FieldReader reader(std::get<std::string>(text));
     while (auto field = reader.Next())
         if (CodeOf(*field) == code) {
-            // The caption runs from the fourth character; a field of the code alone has none.
+            // A field no longer than its code has an empty caption.
             const std::u32string characters = ToCharacters(*field);
-            return FromCharacters(characters.size() > 3 ? characters.substr(3) : std::u32string());
+            return FromCharacters(characters.substr(std::min<size_t>(3, characters.size())));
         }
     return TalkError{std::string(CaptionFile) + " に 返事 " + std::to_string(code) + " がありません。"};
 }

@@ -3,9 +3,11 @@
 #include "media/CV_Midi.h"
 #include "support/ScratchFolder.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <thread>
 
 namespace {
@@ -50,9 +52,36 @@ TEST(CV_Midi, AMissingSongOrSoundLeavesTheGameSilentAndGoing)
     ScratchFolder folder;
     CV_Midi::MidiPlay("NOSUCH.mid");
     EXPECT_FALSE(CV_Midi::MidiIsPlaying());
+    CV_Midi::MidiPlay("");  // the folder itself
+    EXPECT_FALSE(CV_Midi::MidiIsPlaying());
     folder.Write("BROKEN.mid", "MThd broken");
     CV_Midi::MidiPlay("BROKEN.mid");  // may count as a silent song; it must only not stop the game
-    CV_Midi::PlaySound("NOSUCH.wav");
+    CV_Midi::PlaySound("NOSUCH.wav", CV_Midi::SND_ASYNC);  // the default chime instead
+    CV_Midi::PlaySound("NOSUCH.wav", CV_Midi::SND_ASYNC | CV_Midi::SND_NODEFAULT);
     CV_Midi::MidiClose();
     EXPECT_FALSE(CV_Midi::MidiIsPlaying());
+}
+
+// No device at first: the song stays silent and the device is not looked for again within the
+// second; once a device is there, the next watchdog second starts the song. Run in a child
+// process, as the device is opened once per run.
+TEST(CV_Midi, MusicStartsWhenADeviceAppearsLater)
+{
+    ScratchFolder folder;
+    folder.Write("SHORT.mid", ShortSong);
+    auto deviceAppears = [] {
+        ::setenv("SDL_AUDIODRIVER", "no-such-device", 1);
+        CV_Midi::LoopMidi = "SHORT.mid";
+        CV_Midi::MidiWatchdog();
+        if (CV_Midi::MidiIsPlaying())
+            std::_Exit(2);
+        ::setenv("SDL_AUDIODRIVER", "dummy", 1);
+        CV_Midi::MidiWatchdog();
+        if (CV_Midi::MidiIsPlaying())
+            std::_Exit(3);  // tried again within the second
+        std::this_thread::sleep_for(std::chrono::milliseconds(1100));
+        CV_Midi::MidiWatchdog();
+        std::_Exit(CV_Midi::MidiIsPlaying() ? 0 : 4);
+    };
+    EXPECT_EXIT(deviceAppears(), testing::ExitedWithCode(0), testing::Not(testing::ContainsRegex("fluidsynth|ALSA|SDL")));
 }

@@ -5,8 +5,8 @@
 #include "endings/ClearRecord.h"
 #include "persist/GameSettings.h"
 #include "persist/SaveFile.h"
+#include "support/CurrentFolder.h"
 #include "support/Player.h"
-#include "support/ScratchFolder.h"
 #include "support/Unprivileged.h"
 
 #include <algorithm>

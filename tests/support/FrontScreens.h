@@ -15,15 +15,21 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 class FrontScreens : public testing::Test {
 protected:
     void SetUp() override
     {
-        std::string pattern = testing::TempDir() + "velmoor-front-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        ::setenv("XDG_CONFIG_HOME", pattern.c_str(), 1);
+        // A child that ends the program inherits the folder of the test that started it.
+        if (!std::getenv("VELMOOR_FRONT_CONFIG")) {
+            std::string pattern = testing::TempDir() + "velmoor-front-XXXXXX";
+            ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+            ::setenv("VELMOOR_FRONT_CONFIG", pattern.c_str(), 1);
+            madeConfig = pattern;
+        }
+        ::setenv("XDG_CONFIG_HOME", std::getenv("VELMOOR_FRONT_CONFIG"), 1);
         using namespace Velmoor2;
         Love = {};
         MetFlag = {};
@@ -48,7 +54,12 @@ protected:
         TheReplyDialog.Unload();
         TheMainScreen.Unload();
         Platform::PumpEvents();
+        if (!madeConfig.empty()) {
+            std::filesystem::remove_all(madeConfig);
+            ::unsetenv("VELMOOR_FRONT_CONFIG");
+        }
     }
+    std::string madeConfig;
     // The player clicks whenever the game waits: on the album's photo of `girl` while the
     // album is open, otherwise on the main screen's text.
     static void PlayerClicksThrough(int girl)

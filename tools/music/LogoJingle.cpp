@@ -22,7 +22,7 @@ Sound logoJingle() {
     // A ringing chord after the last letter, still sounding when the year appears.
     for (int key : {74, 78, 81, 86}) addBell(sound, 1.8, frequencyOf(key), 0.3, 0.5, 0.8);
     addEcho(sound, 0.15, 0.3);
-    finish(sound, 0.7, 0.4);
+    finish(sound, 0.2, 0.4);  // as loud as the title song that follows it
     return sound;
 }
 

@@ -4,7 +4,9 @@
 #include "NoteTokens.h"
 
 #include <algorithm>
+#include <cmath>
 #include <map>
+#include <optional>
 #include <sstream>
 #include <stdexcept>
 
@@ -24,11 +26,18 @@ struct Voice {
     std::vector<Note> notes;            // lengths as written, gate applied at the end
     std::vector<int> gates;
     std::vector<size_t> lastStarted;    // notes that a following "~" lengthens
+    struct Hairpin {
+        size_t firstNote;
+        int64_t startTick;
+        int startVelocity;
+    };
+    std::optional<Hairpin> hairpin;     // a "!<" or "!>" waiting for the loudness it leads to
 };
 
 struct Section {
     int64_t length = 0;
     std::map<size_t, Voice> voices;  // by track index
+    std::string like;                // the section whose other tracks this one plays
 };
 
 struct Suffix {
@@ -137,13 +146,22 @@ private:
                 throw std::runtime_error("the beat must be a half, quarter or eighth note");
         } else if (keyword == "swing" && w.size() == 2) {
             song_.swingPercent = toInt(w[1], 50, 75);
+        } else if (keyword == "feel" && w.size() == 2) {
+            song_.feelTicks = toInt(w[1], 0, 40);
+        } else if (keyword == "level" && w.size() == 2) {
+            if (!song_.tracks.empty()) throw std::runtime_error("'level' must come before the tracks");
+            levelDb_ = toInt(w[1], -24, 24);
+        } else if (keyword == "phrase" && w.size() == 2) {
+            song_.phraseBars = toInt(w[1], 0, 16);
         } else if (keyword == "track" && w.size() >= 2) {
             readTrack(w);
-        } else if (keyword == "section" && w.size() == 2) {
+        } else if (keyword == "section" && (w.size() == 2 || (w.size() == 4 && w[2] == "like"))) {
             if (sections_.count(w[1])) throw std::runtime_error("section '" + w[1] + "' defined twice");
+            if (w.size() == 4 && !sections_.count(w[3])) throw std::runtime_error("no section named '" + w[3] + "' before");
             inSection_ = true;
             sectionName_ = w[1];
             sections_[sectionName_] = Section{};
+            if (w.size() == 4) sections_[sectionName_].like = w[3];
         } else if (keyword == "form" && w.size() >= 2) {
             readForm(w);
         } else {
@@ -172,6 +190,13 @@ private:
             else if (key == "gate") style.gate = toInt(value, 10, 100);
             else throw std::runtime_error("unknown track setting '" + key + "'");
         }
+        // The song's level moves every instrument's volume alike (the synth's volume curve is
+        // 40 log10 of the setting), so the balance inside the song stays as written.
+        const long volume = std::lround(track.volume * std::pow(10.0, levelDb_ / 40.0));
+        if (volume > 127)
+            throw std::runtime_error("level " + std::to_string(levelDb_) + " dB lifts the volume of '" + track.name +
+                                     "' to " + std::to_string(volume) + ", above 127: write it louder instead");
+        track.volume = static_cast<int>(volume);
         song_.tracks.push_back(std::move(track));
         styles_.push_back(style);
     }
@@ -196,8 +221,13 @@ private:
                                          " ticks into a bar (" + std::to_string(barTicks()) + " per bar)");
             return;
         }
+        if (token == "!<" || token == "!>") {
+            voice.hairpin = Voice::Hairpin{voice.notes.size(), voice.cursor, voice.velocity};
+            return;
+        }
         if (token[0] == '!') {
             voice.velocity = dynamic(token.substr(1));
+            if (voice.hairpin) shapeHairpin(voice);
             return;
         }
         std::vector<int> keys;
@@ -237,42 +267,65 @@ private:
         voice.cursor += suffix.ticks;
     }
 
+    // The notes since the hairpin move evenly from its starting loudness to the one just reached.
+    static void shapeHairpin(Voice& voice) {
+        const Voice::Hairpin& pin = *voice.hairpin;
+        const int64_t span = std::max<int64_t>(1, voice.cursor - pin.startTick);
+        for (size_t i = pin.firstNote; i < voice.notes.size(); ++i) {
+            Note& note = voice.notes[i];
+            note.velocity += static_cast<int>((voice.velocity - pin.startVelocity) * (note.start - pin.startTick) / span);
+            note.velocity = std::clamp(note.velocity, 1, 127);
+        }
+        voice.hairpin.reset();
+    }
+
     void endSection() {
         Section& section = sections_[sectionName_];
+        if (!section.like.empty())
+            for (const auto& [track, voice] : sections_[section.like].voices) section.voices.try_emplace(track, voice);
         for (const auto& [track, voice] : section.voices) section.length = std::max(section.length, voice.cursor);
         if (section.length == 0 || section.length % barTicks() != 0)
             throw std::runtime_error("section '" + sectionName_ + "' must last whole bars");
         for (auto& [track, voice] : section.voices) {
+            if (voice.hairpin) throw std::runtime_error("a hairpin in track '" + song_.tracks[track].name +
+                                                        "' never reaches a loudness mark");
             if (voice.cursor != section.length)
                 throw std::runtime_error("track '" + song_.tracks[track].name + "' is " +
                                          std::to_string(section.length - voice.cursor) + " ticks short in section '" +
                                          sectionName_ + "'");
             for (size_t i = 0; i < voice.notes.size(); ++i)
                 voice.notes[i].length = std::max<int64_t>(30, voice.notes[i].length * voice.gates[i] / 100);
+            voice.gates.assign(voice.gates.size(), 100);  // applied once, also for a section played like this one
         }
         inSection_ = false;
     }
 
     void readForm(const std::vector<std::string>& w) {
-        if (sawForm_) throw std::runtime_error("only one 'form' line");
-        sawForm_ = true;
+        sawForm_ = true;  // a long form may go on over more 'form' lines
         for (size_t i = 1; i < w.size(); ++i) {
             std::string name = w[i];
             int count = 1;
+            int transpose = 0;
             if (size_t star = name.find('*'); star != std::string::npos) {
                 count = toInt(name.substr(star + 1), 1, 64);
                 name = name.substr(0, star);
             }
+            if (size_t shift = name.find_first_of("+-"); shift != std::string::npos) {
+                transpose = toInt(name.substr(shift + 1), 1, 12) * (name[shift] == '-' ? -1 : 1);
+                name = name.substr(0, shift);
+            }
             auto it = sections_.find(name);
             if (it == sections_.end()) throw std::runtime_error("no section named '" + name + "'");
-            for (int n = 0; n < count; ++n) append(it->second);
+            for (int n = 0; n < count; ++n) append(it->second, transpose);
         }
     }
 
-    void append(const Section& section) {
+    // Drums keep their instruments when a section is played in another key.
+    void append(const Section& section, int transpose) {
         for (const auto& [track, voice] : section.voices)
             for (Note note : voice.notes) {
                 note.start += song_.lengthTicks;
+                if (song_.tracks[track].channel != 10) note.key = std::clamp(note.key + transpose, 0, 127);
                 song_.tracks[track].notes.push_back(note);
             }
         song_.lengthTicks += section.length;
@@ -282,6 +335,7 @@ private:
     int lineNumber_ = 0;
     Song song_;
     std::vector<TrackStyle> styles_;
+    int levelDb_ = 0;
     std::map<std::string, Section> sections_;
     std::string sectionName_;
     bool inSection_ = false;

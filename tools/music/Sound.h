@@ -30,7 +30,7 @@ void finish(Sound& sound, double peak, double fadeSeconds);
 // The logo jingle: six bell notes rising left to right, then a ringing chord.
 Sound logoJingle();
 
-// A short, soft click for a silenced logo.
-Sound softClick();
+// A twentieth of a second of silence: the sound that cuts the logo jingle off.
+Sound silence();
 
 }  // namespace velmusic

@@ -1,6 +1,7 @@
 #include "WavReader.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <stdexcept>
 #include <string>
@@ -50,9 +51,14 @@ WavSummary readWavFile(const std::vector<uint8_t>& bytes) {
             if (length % frameBytes != 0) throw std::runtime_error("data is not whole frames");
             summary.seconds = double(length / frameBytes) / summary.sampleRate;
             int loudest = 0;
-            for (size_t i = body; i + 1 < body + length; i += 2)
-                loudest = std::max(loudest, std::abs(int(static_cast<int16_t>(bytes[i] | bytes[i + 1] << 8))));
+            double squares = 0;
+            for (size_t i = body; i + 1 < body + length; i += 2) {
+                int sample = static_cast<int16_t>(bytes[i] | bytes[i + 1] << 8);
+                loudest = std::max(loudest, std::abs(sample));
+                squares += double(sample) * sample;
+            }
             summary.peak = loudest / 32767.0;
+            if (squares > 0) summary.rmsDb = 10 * std::log10(squares / (length / 2) / (32768.0 * 32768.0));
             sawData = true;
         }
         at = body + length + (length & 1);  // chunks are padded to an even length

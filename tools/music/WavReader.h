@@ -12,6 +12,7 @@ struct WavSummary {
     int bitsPerSample = 0;
     double seconds = 0;
     double peak = 0;  // loudest sample, 0..1 of full scale
+    double rmsDb = -200;  // level over the whole sound, dB of full scale
 };
 
 // Throws std::runtime_error unless the file is 16-bit PCM at 22050 or 44100 Hz,

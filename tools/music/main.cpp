@@ -2,8 +2,10 @@
 // synthesises the logo sounds.
 //   velmusic SCORE OUT.mid                  compile a score
 //   velmusic --check FILE.mid [--min-seconds N]
-//   velmusic --wav logo|click OUT.wav       synthesise a sound
-//   velmusic --check-wav FILE.wav MIN MAX   check a sound and that it lasts MIN..MAX seconds
+//   velmusic --wav logo|silence OUT.wav     synthesise a sound
+//   velmusic --check-wav FILE.wav MIN MAX [--silent]
+//                                           check a sound, that it lasts MIN..MAX seconds and that
+//                                           it is heard (or, with --silent, that it is not)
 
 #include "MidiReader.h"
 #include "MidiWriter.h"
@@ -62,7 +64,7 @@ int check(const std::string& midiPath, double minSeconds) {
     return 0;
 }
 
-int checkWav(const std::string& wavPath, double minSeconds, double maxSeconds) {
+int checkWav(const std::string& wavPath, double minSeconds, double maxSeconds, bool silent) {
     WavSummary summary = readWavFile(readFile(wavPath));
     std::printf("%s: %d Hz, %d channel(s), %d bits, %.2f s, peak %.2f\n", wavPath.c_str(), summary.sampleRate,
                 summary.channels, summary.bitsPerSample, summary.seconds, summary.peak);
@@ -71,7 +73,11 @@ int checkWav(const std::string& wavPath, double minSeconds, double maxSeconds) {
                      maxSeconds);
         return 1;
     }
-    if (summary.peak < 0.05) {
+    if (silent && summary.peak > 0) {
+        std::fprintf(stderr, "%s: should be silent\n", wavPath.c_str());
+        return 1;
+    }
+    if (!silent && summary.peak < 0.05) {
         std::fprintf(stderr, "%s: all but silent\n", wavPath.c_str());
         return 1;
     }
@@ -80,16 +86,16 @@ int checkWav(const std::string& wavPath, double minSeconds, double maxSeconds) {
 
 int synthesise(const std::string& which, const std::string& wavPath) {
     if (which == "logo") writeFile(wavPath, wavFileBytes(logoJingle()));
-    else if (which == "click") writeFile(wavPath, wavFileBytes(softClick()));
-    else throw std::runtime_error("unknown sound '" + which + "' (logo or click)");
+    else if (which == "silence") writeFile(wavPath, wavFileBytes(silence()));
+    else throw std::runtime_error("unknown sound '" + which + "' (logo or silence)");
     return 0;
 }
 
 int usage() {
     std::cerr << "usage: velmusic SCORE OUT.mid\n"
                  "       velmusic --check FILE.mid [--min-seconds N]\n"
-                 "       velmusic --wav logo|click OUT.wav\n"
-                 "       velmusic --check-wav FILE.wav MIN-SECONDS MAX-SECONDS\n";
+                 "       velmusic --wav logo|silence OUT.wav\n"
+                 "       velmusic --check-wav FILE.wav MIN-SECONDS MAX-SECONDS [--silent]\n";
     return 2;
 }
 
@@ -103,7 +109,9 @@ int main(int argc, char** argv) {
             return check(args[1], std::stod(args[3]));
         if (args.size() == 3 && args[0] == "--wav") return synthesise(args[1], args[2]);
         if (args.size() == 4 && args[0] == "--check-wav")
-            return checkWav(args[1], std::stod(args[2]), std::stod(args[3]));
+            return checkWav(args[1], std::stod(args[2]), std::stod(args[3]), false);
+        if (args.size() == 5 && args[0] == "--check-wav" && args[4] == "--silent")
+            return checkWav(args[1], std::stod(args[2]), std::stod(args[3]), true);
         if (args.size() == 2 && args[0][0] != '-') return compile(args[0], args[1]);
         return usage();
     } catch (const std::exception& error) {

@@ -1,0 +1,62 @@
+#include "SongRender.h"
+
+#include <fluidsynth.h>
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <stdexcept>
+
+namespace velmusic {
+namespace {
+
+// The game's synthesizer: FluidSynth's own settings at the device's 44.1 kHz, with the game's
+// overall music level (src/platform/MusicSynth.cpp).
+constexpr double kSampleRate = 44100;
+constexpr double kGain = 0.6;
+constexpr int kBlockFrames = 4096;
+
+template <typename T, void (*Delete)(T*)> struct Deleter {
+    void operator()(T* p) const { Delete(p); }
+};
+using Settings = std::unique_ptr<fluid_settings_t, Deleter<fluid_settings_t, delete_fluid_settings>>;
+using Synth = std::unique_ptr<fluid_synth_t, Deleter<fluid_synth_t, delete_fluid_synth>>;
+using Player = std::unique_ptr<fluid_player_t, Deleter<fluid_player_t, delete_fluid_player>>;
+
+}  // namespace
+
+RenderedLevel renderLevel(const std::string& soundFont, const std::vector<uint8_t>& midi) {
+    for (int level = FLUID_PANIC; level <= FLUID_DBG; ++level) fluid_set_log_function(level, nullptr, nullptr);
+    Settings settings(new_fluid_settings());
+    fluid_settings_setnum(settings.get(), "synth.sample-rate", kSampleRate);
+    fluid_settings_setnum(settings.get(), "synth.gain", kGain);
+    Synth synth(new_fluid_synth(settings.get()));
+    if (!synth || fluid_synth_sfload(synth.get(), soundFont.c_str(), 1) == FLUID_FAILED)
+        throw std::runtime_error("cannot load the soundfont " + soundFont);
+    Player player(new_fluid_player(synth.get()));
+    if (!player || fluid_player_add_mem(player.get(), midi.data(), midi.size()) != FLUID_OK ||
+        fluid_player_play(player.get()) != FLUID_OK)
+        throw std::runtime_error("cannot play the file");
+
+    std::vector<float> left(kBlockFrames), right(kBlockFrames);
+    double squares = 0;
+    float peak = 0;
+    long frames = 0;
+    while (fluid_player_get_status(player.get()) == FLUID_PLAYER_PLAYING) {
+        fluid_synth_write_float(synth.get(), kBlockFrames, left.data(), 0, 1, right.data(), 0, 1);
+        for (int i = 0; i < kBlockFrames; ++i) {
+            squares += double(left[i]) * left[i] + double(right[i]) * right[i];
+            peak = std::max({peak, std::abs(left[i]), std::abs(right[i])});
+        }
+        frames += kBlockFrames;
+        if (frames > kSampleRate * 3600) throw std::runtime_error("the file plays for more than an hour");
+    }
+    RenderedLevel level;
+    level.seconds = frames / kSampleRate;
+    level.peak = peak;
+    if (squares > 0) level.rmsDb = 10 * std::log10(squares / (2.0 * frames));
+    if (frames == 0) throw std::runtime_error("the file plays nothing");
+    return level;
+}
+
+}  // namespace velmusic
