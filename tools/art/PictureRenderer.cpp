@@ -5,6 +5,8 @@
 #include "Icons.h"
 #include "Lettering.h"
 #include "Scenery.h"
+#include "SvgComposer.h"
+#include "SvgRaster.h"
 
 #include <QPainter>
 #include <functional>
@@ -67,6 +69,11 @@ public:
             lp.end();
         }
         lay(layer);
+    }
+    // Lays a composed SVG document, drawn at the canvas's full resolution, over the canvas.
+    void svg(const QByteArray& document, const QString& what)
+    {
+        lay(rasteriseSvg(document, image_.size(), what));
     }
     QImage finish(QSize size)
     {
@@ -208,19 +215,95 @@ void endPhoto(QPainter& p, QRectF box)
     p.setPen(Qt::NoPen);
 }
 
+CharacterPlacement characterAt(const DescriptionLine& line)
+{
+    if (line.words.size() < 7)
+        failAt(line, "expected: character KEY POSE FACE X Y SCALE [mirror] [hold=PROP]");
+    CharacterPlacement c;
+    c.key = line.words[1];
+    c.pose = line.words[2];
+    c.face = line.words[3];
+    c.at = QPointF(numberAt(line, 4), numberAt(line, 5));
+    c.scale = numberAt(line, 6);
+    for (const QString& option : line.words.mid(7)) {
+        if (option == "mirror")
+            c.mirrored = true;
+        else if (option.startsWith("hold="))
+            c.held = option.mid(5);
+        else
+            failAt(line, "unknown character option: " + option);
+    }
+    return c;
+}
+
+PropPlacement propAt(const DescriptionLine& line)
+{
+    if (line.words.size() < 5)
+        failAt(line, "expected: prop NAME X Y SCALE [ROTATION] [mirror]");
+    PropPlacement p;
+    p.name = line.words[1];
+    p.at = QPointF(numberAt(line, 2), numberAt(line, 3));
+    p.scale = numberAt(line, 4);
+    for (int i = 5; i < line.words.size(); ++i) {
+        if (line.words[i] == "mirror")
+            p.mirrored = true;
+        else
+            p.rotation = numberAt(line, i);
+    }
+    return p;
+}
+
+// Adds a drawing layer to the composer; false for the layers the painter draws itself.
+bool composeLayer(SvgComposer& composer, const DescriptionLine& line)
+{
+    const QString& kind = line.words[0];
+    try {
+        if (kind == "place" && line.words.size() == 2)
+            composer.addPlace(line.words[1]);
+        else if (kind == "place")
+            failAt(line, "expected: place NAME");
+        else if (kind == "character")
+            composer.addCharacter(characterAt(line));
+        else if (kind == "prop")
+            composer.addProp(propAt(line));
+        else
+            return false;
+    } catch (const std::runtime_error& error) {
+        if (QString(error.what()).startsWith(line.where))
+            throw;
+        failAt(line, error.what());
+    }
+    return true;
+}
+
 } // namespace
 
-QImage renderPicture(const PictureSpec& spec, const PictureBook& book)
+int supersampleAt(const PictureSpec& spec, int scale)
 {
-    Canvas canvas(spec.size, spec.supersample);
+    return std::max(1, (spec.supersample + scale - 1) / scale);
+}
+
+QImage renderPicture(const PictureSpec& spec, const PictureBook& book, PartLibrary& parts, int scale)
+{
+    Canvas canvas(spec.size, supersampleAt(spec, scale) * scale);
     QPainter& p = canvas.painter();
     const Light light = spec.light.isEmpty() ? Light{} : book.lights.value(spec.light);
     const Palette palette = book.common.with(light.palette);
+    SvgComposer composer(parts, spec.size, palette);
+    // The drawing layers collect into one document, drawn before any layer the painter does.
+    const auto flush = [&] {
+        if (!composer.isEmpty())
+            canvas.svg(composer.document(), spec.fileName);
+        composer.clear();
+    };
     const QRectF whole(QPointF(0, 0), spec.size);
     QRectF area = whole;   // the picture, or the photo being drawn
     QRectF photo;
     for (const DescriptionLine& line : spec.layers) {
         const QString& kind = line.words[0];
+        if (composeLayer(composer, line))
+            continue;
+        flush();
         if (kind == "scene") {
             drawSceneLayer(p, line, palette, area);
         } else if (kind == "icon") {
@@ -242,12 +325,14 @@ QImage renderPicture(const PictureSpec& spec, const PictureBook& book)
             photo = QRectF(numberAt(line, 1), numberAt(line, 2), numberAt(line, 3), numberAt(line, 4));
             beginPhoto(p, photo);
             area = QRectF(QPointF(0, 0), photo.size());
+            composer.setArea(photo);
         } else if (kind == "end") {
             if (photo.isNull())
                 failAt(line, "end without a photo");
             endPhoto(p, photo);
             photo = QRectF();
             area = whole;
+            composer.setArea(whole);
         } else if (kind == "blur") {
             canvas.blur(int(numberAt(line, 1)));
         } else if (kind == "tint") {
@@ -262,5 +347,6 @@ QImage renderPicture(const PictureSpec& spec, const PictureBook& book)
     }
     if (!photo.isNull())
         failAt(spec.head, "a photo without its end");
-    return canvas.finish(spec.size);
+    flush();
+    return canvas.finish(spec.size * scale);
 }

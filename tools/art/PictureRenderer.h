@@ -1,4 +1,13 @@
-// Draws one picture by running its layer lines in order:
+// Draws one picture by running its layer lines in order. The drawing layers, composed from
+// the SVG sources of content/art (see PartLibrary.h) and drawn with librsvg:
+//   place NAME                            the hour's sky and every layer of places/NAME/
+//   character KEY POSE FACE X Y SCALE [mirror] [hold=PROP]
+//                                         a character from head-FACE, hair and body-POSE,
+//                                         the body's origin (between the feet, or the seat)
+//                                         at (X, Y); PROP at her hand marker
+//   prop NAME X Y SCALE [ROTATION] [mirror]
+//                                         a prop with its grip point at (X, Y)
+// and the painted layers of the older pictures and of the light:
 //   scene NAME [X Y W H]                  a place's background (see Scenery.cpp), filling
 //                                         the picture or the given box without distortion
 //   figure ID POSE FACE X Y SCALE [flip] [silhouette]
@@ -15,8 +24,10 @@
 //   vignette STRENGTH                     evening shade closing in at the edges
 //   petals COUNT SEED                     cherry petals drifting in front
 #pragma once
+#include "PartLibrary.h"
 #include "PictureBook.h"
 
 #include <QImage>
 
-QImage renderPicture(const PictureSpec& spec, const PictureBook& book);
+// The picture at `scale` times its size (1 for the game's own files, 2 to 4 for large screens).
+QImage renderPicture(const PictureSpec& spec, const PictureBook& book, PartLibrary& parts, int scale);
