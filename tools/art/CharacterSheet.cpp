@@ -33,7 +33,8 @@ void writeCharacterSheet(PartLibrary& parts, const QString& key, const QString& 
         figure.key = key;
         figure.pose = poses[i];
         figure.face = heads.contains("calm") ? "calm" : heads.value(0);
-        figure.at = QPointF(cellWidth / 2.0, poseRow - 30);
+        // A sitting figure's origin is her seat, with her legs below it.
+        figure.at = QPointF(cellWidth / 2.0, poses[i].startsWith("sit") ? poseRow - 170 : poseRow - 30);
         figure.scale = 1.0;
         composer.addCharacter(figure);
     }

@@ -64,10 +64,12 @@ QStringList PartLibrary::characterKeys() const
 QStringList PartLibrary::partNames(const QString& key, const QString& prefix) const
 {
     QStringList names;
-    for (const QString& file : QDir(characterDir(key)).entryList({prefix + "*.svg"}, QDir::Files, QDir::Name)) {
-        const QString name = file.chopped(4);
-        if (!name.endsWith("-front"))
-            names.append(name.mid(prefix.size()));
-    }
-    return names;
+    for (const QString& file : QDir(characterDir(key)).entryList({prefix + "*.svg"}, QDir::Files, QDir::Name))
+        names.append(file.chopped(4).mid(prefix.size()));
+    // "hold-front" is the arms of "hold" drawn over her prop, not a pose of its own.
+    QStringList poses;
+    for (const QString& name : names)
+        if (!(name.endsWith("-front") && names.contains(name.chopped(6))))
+            poses.append(name);
+    return poses;
 }
