@@ -22,7 +22,7 @@
 //   tint                                  the light's colour over everything so far
 //   glow X Y RADIUS                       the light's glow
 //   vignette STRENGTH                     evening shade closing in at the edges
-//   petals COUNT SEED                     cherry petals drifting in front
+//   petals COUNT SEED                     white plum petals drifting in front
 #pragma once
 #include "PartLibrary.h"
 #include "PictureBook.h"

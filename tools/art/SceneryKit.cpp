@@ -50,7 +50,8 @@ void drawDistance(QPainter& p, const Palette& c, double horizon)
     p.fillPath(hills, mix(c("far"), c("sky-low"), 0.4));
 }
 
-void drawTree(QPainter& p, const Palette& c, QPointF base, double size, unsigned seed, bool blossom)
+// A cherry in hard bud is bare twigs with dark buds; any other tree is in leaf.
+void drawTree(QPainter& p, const Palette& c, QPointF base, double size, unsigned seed, bool budding)
 {
     const QColor trunk = c("trunk");
     QPainterPath stem;
@@ -60,9 +61,26 @@ void drawTree(QPainter& p, const Palette& c, QPointF base, double size, unsigned
     stem.quadTo(base + QPointF(size * 0.05, -size * 0.4), base + QPointF(size * 0.1, 0));
     stem.closeSubpath();
     p.fillPath(stem, trunk);
-    const QColor leaf = blossom ? c("blossom") : c("leaf");
     Dice dice(seed);
     const QPointF crown = base + QPointF(0, -size * 0.9);
+    if (budding) {
+        const QPointF fork = base + QPointF(size * 0.01, -size * 0.68);
+        for (int i = 0; i < 7; ++i) {
+            const double a = -2.7 + i * 0.4 + dice.range(-0.12, 0.12);
+            const QPointF tip = fork + QPointF(std::cos(a) * size * 0.5, std::sin(a) * size * 0.42);
+            line(p, fork, tip, trunk, size * 0.025);
+            for (int twig = 1; twig <= 2; ++twig) {
+                const QPointF from = fork + (tip - fork) * (0.45 + twig * 0.2);
+                const double b = a + (twig % 2 ? 0.5 : -0.5);
+                const QPointF end = from + QPointF(std::cos(b) * size * 0.16, std::sin(b) * size * 0.14);
+                line(p, from, end, trunk, size * 0.012);
+                ellipse(p, end, size * 0.012, size * 0.012, c("plum").darker(220));
+            }
+            ellipse(p, tip, size * 0.014, size * 0.014, c("plum").darker(220));
+        }
+        return;
+    }
+    const QColor leaf = c("leaf");
     for (int layer = 0; layer < 3; ++layer) {
         const QColor tone = layer == 0 ? leaf.darker(140) : layer == 1 ? leaf : mix(leaf, c("light"), 0.35);
         for (int i = 0; i < 9; ++i) {

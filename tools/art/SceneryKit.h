@@ -24,6 +24,6 @@ void drawSky(QPainter& p, const Palette& c, double horizon, QPointF sun, unsigne
 // Far hills and the harbour town below the school.
 void drawDistance(QPainter& p, const Palette& c, double horizon);
 // A round-crowned tree: trunk from `base` up, crown of overlapping blobs.
-void drawTree(QPainter& p, const Palette& c, QPointF base, double size, unsigned seed, bool blossom);
+void drawTree(QPainter& p, const Palette& c, QPointF base, double size, unsigned seed, bool budding);
 // Light falling across everything from the low western sun (a soft warm wash from one side).
 void drawSunWash(QPainter& p, const Palette& c, bool fromLeft);

@@ -96,10 +96,6 @@ void drawPath(QPainter& p, const Palette& c)
     drawTree(p, c, {282, 182}, 120, 14, true);
     line(p, {196, 160}, {196, 70}, c("iron"), 2);
     ellipse(p, {196, 68}, 4, 3, c("iron").lighter(140));
-    // A few petals on the air.
-    Dice dice(12);
-    for (int i = 0; i < 14; ++i)
-        ellipse(p, {dice.range(0, 300), dice.range(20, 190)}, 1.6, 1.0, c("blossom").lighter(110));
     drawSunWash(p, c, true);
 }
 

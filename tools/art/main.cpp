@@ -1,6 +1,7 @@
-// velart ART_DIR GAME_DIR RESOURCE_DIR SHEET: draws every picture listed in ART_DIR/pictures.txt
-// at its own size and at 2, 3 and 4 times it for large screens, then a contact sheet of them
-// all as the PNG file SHEET and one review sheet per character in the folder art-sheets beside it.
+// velart ART_DIR GAME_DIR RESOURCE_DIR SHEET [PICTURE...]: draws every picture listed in
+// ART_DIR/pictures.txt at its own size and at 2, 3 and 4 times it for large screens, then a
+// contact sheet of them all as the PNG file SHEET and one review sheet per character in the
+// folder art-sheets beside it. Naming pictures draws only those, for an artist at work.
 #include "CharacterSheet.h"
 #include "ContactSheet.h"
 #include "PartLibrary.h"
@@ -16,6 +17,7 @@
 #include <cstdio>
 #include <exception>
 #include <mutex>
+#include <stdexcept>
 #include <thread>
 #include <vector>
 
@@ -57,8 +59,8 @@ void inParallel(int count, const Job& job)
 int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
-    if (argc != 5) {
-        std::fprintf(stderr, "usage: velart ART_DIR GAME_DIR RESOURCE_DIR SHEET\n");
+    if (argc < 5) {
+        std::fprintf(stderr, "usage: velart ART_DIR GAME_DIR RESOURCE_DIR SHEET [PICTURE...]\n");
         return 2;
     }
     try {
@@ -71,8 +73,16 @@ int main(int argc, char** argv)
         const QString characterSheets = QFileInfo(sheetPath).absolutePath() + "/art-sheets";
         for (const QString& folder : {gameDir, resourceDir, characterSheets})
             QDir().mkpath(folder);
-        const PictureBook book = readPictureBook(artDir);
+        PictureBook book = readPictureBook(artDir);
         PartLibrary parts(artDir);
+        QStringList only;
+        for (int i = 5; i < argc; ++i)
+            only.append(QString::fromLocal8Bit(argv[i]));
+        if (!only.isEmpty()) {
+            book.pictures.removeIf([&](const PictureSpec& spec) { return !only.contains(spec.fileName); });
+            if (book.pictures.size() != only.size())
+                throw std::runtime_error("not every picture named is in pictures.txt");
+        }
 
         QList<SheetEntry> sheet(book.pictures.size());
         inParallel(int(book.pictures.size()), [&](int i) {
@@ -84,6 +94,8 @@ int main(int argc, char** argv)
                     sheet[i] = {spec.fileName, image};
             }
         });
+        if (!only.isEmpty())
+            return 0;
         writeContactSheet(sheet, sheetPath);
         const QStringList keys = parts.characterKeys();
         inParallel(int(keys.size()), [&](int i) { writeCharacterSheet(parts, keys[i], characterSheets); });
