@@ -266,6 +266,10 @@ bool composeLayer(SvgComposer& composer, const DescriptionLine& line)
             composer.addCharacter(characterAt(line));
         else if (kind == "prop")
             composer.addProp(propAt(line));
+        else if (kind == "backdrop" && line.words.size() == 2 && QColor::isValidColorName(line.words[1]))
+            composer.addBackdrop(line.words[1]);
+        else if (kind == "backdrop")
+            failAt(line, "expected: backdrop #rrggbb");
         else
             return false;
     } catch (const std::runtime_error& error) {

@@ -7,6 +7,7 @@
 //                                         at (X, Y); PROP at her hand marker
 //   prop NAME X Y SCALE [ROTATION] [mirror]
 //                                         a prop with its grip point at (X, Y)
+//   backdrop #rrggbb                      one flat colour over the picture or the photo
 // and the painted layers of the older pictures and of the light:
 //   scene NAME [X Y W H]                  a place's background (see Scenery.cpp), filling
 //                                         the picture or the given box without distortion

@@ -74,9 +74,9 @@ void drawTree(QPainter& p, const Palette& c, QPointF base, double size, unsigned
                 const double b = a + (twig % 2 ? 0.5 : -0.5);
                 const QPointF end = from + QPointF(std::cos(b) * size * 0.16, std::sin(b) * size * 0.14);
                 line(p, from, end, trunk, size * 0.012);
-                ellipse(p, end, size * 0.012, size * 0.012, c("plum").darker(220));
+                ellipse(p, end, size * 0.012, size * 0.012, trunk.darker(160));
             }
-            ellipse(p, tip, size * 0.014, size * 0.014, c("plum").darker(220));
+            ellipse(p, tip, size * 0.014, size * 0.014, trunk.darker(160));
         }
         return;
     }
