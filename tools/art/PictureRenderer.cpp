@@ -30,46 +30,6 @@ public:
         begin();
         painter_.setWorldTransform(kept);
     }
-    // Draws `paint` on a layer of its own, flattened to `colour`, then lays it on the canvas.
-    void silhouette(const std::function<void(QPainter&)>& paint, const QColor& colour)
-    {
-        QImage layer = paintLayer(paint);
-        QPainter lp(&layer);
-        lp.setCompositionMode(QPainter::CompositionMode_SourceIn);
-        lp.fillRect(layer.rect(), colour);
-        lp.end();
-        // Thin see-through strokes inside the shape would show as pale lines: thicken them.
-        const QImage once = layer;
-        QPainter thicken(&layer);
-        thicken.drawImage(0, 0, once);
-        thicken.drawImage(0, 0, once);
-        thicken.end();
-        lay(layer);
-    }
-    // Draws `paint` on a layer of its own and puts it in the hour's light: the tint
-    // multiplied over it, and the low sun's warm light on the side it comes from.
-    void lit(const std::function<void(QPainter&)>& paint, const Light& light)
-    {
-        QImage layer = paintLayer(paint);
-        if (light.tintStrength > 0) {
-            QImage shade = layer;
-            QPainter sp(&shade);
-            sp.setCompositionMode(QPainter::CompositionMode_SourceIn);
-            sp.fillRect(shade.rect(), light.tint);
-            QLinearGradient side(0, 0, shade.width(), 0);
-            side.setColorAt(0, withAlpha(light.glow, light.glowStrength * 0.5));
-            side.setColorAt(0.6, withAlpha(light.glow, 0));
-            sp.setCompositionMode(QPainter::CompositionMode_SourceAtop);
-            sp.fillRect(shade.rect(), side);
-            sp.end();
-            QPainter lp(&layer);
-            lp.setCompositionMode(QPainter::CompositionMode_Multiply);
-            lp.setOpacity(std::min(1.0, light.tintStrength * 1.2));
-            lp.drawImage(0, 0, shade);
-            lp.end();
-        }
-        lay(layer);
-    }
     // Lays a composed SVG document, drawn at the canvas's full resolution, over the canvas.
     void svg(const QByteArray& document, const QString& what)
     {
@@ -112,34 +72,6 @@ private:
     QPainter painter_;
 };
 
-const Heroine& heroineOf(const PictureBook& book, const DescriptionLine& line)
-{
-    const auto found = book.heroines.find(line.words.value(1));
-    if (found == book.heroines.end())
-        failAt(line, "no heroine or classmate " + line.words.value(1));
-    return *found;
-}
-
-void drawFigureLayer(Canvas& canvas, const DescriptionLine& line, const PictureBook& book,
-                     const Palette& palette, const Light& light)
-{
-    if (line.words.size() < 7)
-        failAt(line, "expected: figure ID POSE FACE X Y SCALE [flip] [silhouette]");
-    FigurePlacement placement;
-    placement.pose = line.words[2];
-    placement.face = line.words[3];
-    placement.anchor = QPointF(numberAt(line, 4), numberAt(line, 5));
-    placement.scale = numberAt(line, 6);
-    const QStringList options = line.words.mid(7);
-    placement.flipped = options.contains("flip");
-    const Heroine& heroine = heroineOf(book, line);
-    if (options.contains("silhouette"))
-        canvas.silhouette([&](QPainter& p) { drawFigure(p, heroine, placement, palette); },
-                          palette("silhouette"));
-    else
-        canvas.lit([&](QPainter& p) { drawFigure(p, heroine, placement, palette); }, light);
-}
-
 // The 300 x 200 scene scaled to cover `box`, centred, the overflow cut off.
 void drawSceneLayer(QPainter& p, const DescriptionLine& line, const Palette& palette, QRectF box)
 {
@@ -153,18 +85,6 @@ void drawSceneLayer(QPainter& p, const DescriptionLine& line, const Palette& pal
     p.translate(-150, -100);
     drawScenery(p, line.words.value(1), palette);
     p.restore();
-}
-
-void drawPanel(QPainter& p, const Heroine& heroine, const Palette& palette, QRectF area)
-{
-    const QColor accent = figurePalette(heroine, palette)("accent");
-    QRadialGradient g(area.center() - QPointF(0, area.height() * 0.2), area.width() * 0.8);
-    g.setColorAt(0, mix(accent, Qt::white, 0.7));
-    g.setColorAt(1, accent);
-    QPainterPath round;
-    round.addRoundedRect(area.adjusted(0.5, 0.5, -0.5, -0.5), area.width() * 0.16, area.width() * 0.16);
-    p.fillPath(round, g);
-    p.setClipPath(round);
 }
 
 void drawPetals(QPainter& p, const DescriptionLine& line, const Palette& palette, QRectF area)
@@ -218,7 +138,7 @@ void endPhoto(QPainter& p, QRectF box)
 CharacterPlacement characterAt(const DescriptionLine& line)
 {
     if (line.words.size() < 7)
-        failAt(line, "expected: character KEY POSE FACE X Y SCALE [mirror] [hold=PROP]");
+        failAt(line, "expected: character KEY POSE FACE X Y SCALE [mirror] [hold=PROP] [silhouette=#rrggbb]");
     CharacterPlacement c;
     c.key = line.words[1];
     c.pose = line.words[2];
@@ -230,6 +150,8 @@ CharacterPlacement characterAt(const DescriptionLine& line)
             c.mirrored = true;
         else if (option.startsWith("hold="))
             c.held = option.mid(5);
+        else if (option.startsWith("silhouette=") && QColor::isValidColorName(option.mid(11)))
+            c.silhouette = option.mid(11);
         else
             failAt(line, "unknown character option: " + option);
     }
@@ -270,6 +192,15 @@ bool composeLayer(SvgComposer& composer, const DescriptionLine& line)
             composer.addBackdrop(line.words[1]);
         else if (kind == "backdrop")
             failAt(line, "expected: backdrop #rrggbb");
+        else if (kind == "badge" && line.words.size() == 2 && QColor::isValidColorName(line.words[1]))
+            composer.addBadge(line.words[1]);
+        else if (kind == "badge")
+            failAt(line, "expected: badge #rrggbb");
+        else if (kind == "head" && line.words.size() == 6)
+            composer.addHead(line.words[1], line.words[2], QPointF(numberAt(line, 3), numberAt(line, 4)),
+                             numberAt(line, 5));
+        else if (kind == "head")
+            failAt(line, "expected: head KEY FACE X Y SCALE");
         else
             return false;
     } catch (const std::runtime_error& error) {
@@ -312,12 +243,8 @@ QImage renderPicture(const PictureSpec& spec, const PictureBook& book, PartLibra
             drawSceneLayer(p, line, palette, area);
         } else if (kind == "icon") {
             drawIcon(p, line.words.value(1), spec.size, palette);
-        } else if (kind == "panel") {
-            drawPanel(p, heroineOf(book, line), palette, area);
         } else if (kind == "petals") {
             drawPetals(p, line, palette, area);
-        } else if (kind == "figure") {
-            drawFigureLayer(canvas, line, book, palette, light);
         } else if (kind == "lettering") {
             if (line.words.size() < 5)
                 failAt(line, "expected: lettering X Y SIZE TEXT...");

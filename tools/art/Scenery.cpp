@@ -1,6 +1,5 @@
 #include "Scenery.h"
 
-#include "SceneryIndoor.h"
 #include "SceneryOutdoor.h"
 #include "SceneryWay.h"
 
@@ -11,10 +10,8 @@ void drawScenery(QPainter& p, const QString& name, const Palette& c)
 {
     using Draw = void (*)(QPainter&, const Palette&);
     static const QHash<QString, Draw> scenes{
-        {"corridor", drawCorridor}, {"library", drawLibrary}, {"art-room", drawArtRoom},
-        {"gym", drawGym},           {"schoolyard", drawSchoolyard}, {"pool", drawPool},
-        {"courts", drawCourts},     {"garden", drawGarden},   {"path", drawPath},
-        {"gate", drawGate},         {"gate-call", drawGateCall}, {"music-room", drawMusicRoom},
+        {"schoolyard", drawSchoolyard}, {"pool", drawPool}, {"garden", drawGarden},
+        {"path", drawPath},             {"gate", drawGate}, {"gate-call", drawGateCall},
     };
     const auto found = scenes.find(name);
     if (found == scenes.end())

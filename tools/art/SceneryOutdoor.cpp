@@ -122,61 +122,6 @@ void drawPool(QPainter& p, const Palette& c)
     drawSunWash(p, c, true);
 }
 
-void drawCourts(QPainter& p, const Palette& c)
-{
-    const double horizon = 80;
-    drawSky(p, c, horizon, {20, 26}, 13);
-    // The gym behind the courts, its arched roof against the sky.
-    QPainterPath gym;
-    gym.moveTo(110, 80);
-    gym.lineTo(110, 34);
-    gym.quadTo(205, 6, 300, 34);
-    gym.lineTo(300, 80);
-    gym.closeSubpath();
-    p.fillPath(gym, vertical(10, 80, c("building"), c("building").darker(120)));
-    for (double x = 120; x < 300; x += 18)
-        p.fillRect(QRectF(x, 44, 10, 10), mix(c("sky-low"), c("sun"), 0.3));
-    ground(p, horizon, c("deck"), c("deck"));
-    const View v{{150, 80}, 90};
-    v.quad(p, c("court"), -3.5, 1.0, 1.0, 3.5, 1.0, 1.0, 3.5, 1.0, 12, -3.5, 1.0, 12);
-    const QColor white(250, 250, 245);
-    const auto courtLine = [&](double x0, double z0, double x1, double z1) {
-        line(p, v.at(x0, 1.0, z0), v.at(x1, 1.0, z1), white, 1.0);
-    };
-    courtLine(-2.8, 1.3, -2.8, 11.5);
-    courtLine(2.8, 1.3, 2.8, 11.5);
-    courtLine(-2.2, 1.3, -2.2, 11.5);
-    courtLine(2.2, 1.3, 2.2, 11.5);
-    courtLine(-2.8, 11.5, 2.8, 11.5);
-    courtLine(-2.2, 3.5, 2.2, 3.5);
-    courtLine(-2.2, 8.5, 2.2, 8.5);
-    courtLine(0, 3.5, 0, 8.5);
-    // The net across the middle, sagging after the season.
-    const double zn = 6.0;
-    QPainterPath net;
-    net.moveTo(v.at(-3.1, 0.55, zn));
-    net.quadTo(v.at(0, 0.9, zn), v.at(3.1, 0.55, zn));
-    net.lineTo(v.at(3.1, 1.0, zn));
-    net.lineTo(v.at(-3.1, 1.0, zn));
-    net.closeSubpath();
-    p.fillPath(net, withAlpha(QColor(30, 30, 30), 0.35));
-    QPainterPath tape;
-    tape.moveTo(v.at(-3.1, 0.55, zn));
-    tape.quadTo(v.at(0, 0.9, zn), v.at(3.1, 0.55, zn));
-    stroke(p, tape, white, 1.4);
-    line(p, v.at(-3.1, 0.5, zn), v.at(-3.1, 1.0, zn), QColor(60, 60, 60), 1.6);
-    line(p, v.at(3.1, 0.5, zn), v.at(3.1, 1.0, zn), QColor(60, 60, 60), 1.6);
-    // The club hut on the left, and the tall fence all round.
-    fillPolygon(p, {{0, 60}, {62, 66}, {62, 128}, {0, 136}}, c("hut"));
-    fillPolygon(p, {{0, 54}, {68, 62}, {64, 68}, {0, 62}}, c("hut").darker(140));
-    fillPolygon(p, {{30, 88}, {48, 90}, {48, 130}, {30, 132}}, c("hut").darker(125));
-    fillPolygon(p, {{8, 78}, {22, 79}, {22, 94}, {8, 95}}, mix(c("sky-low"), c("sun"), 0.3));
-    fence(p, c, 40, 82, 0.5);
-    // A forgotten ball by the net post.
-    ellipse(p, v.at(2.4, 0.96, 4.0), 2.5, 2.5, QColor(220, 240, 80));
-    drawSunWash(p, c, true);
-}
-
 void drawGarden(QPainter& p, const Palette& c)
 {
     const double horizon = 88;

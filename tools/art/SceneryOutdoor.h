@@ -6,5 +6,4 @@ class QPainter;
 
 void drawSchoolyard(QPainter& p, const Palette& c); // 校庭: track, camphor tree, bench
 void drawPool(QPainter& p, const Palette& c);       // プール: covered for winter, fence, bench
-void drawCourts(QPainter& p, const Palette& c);     // コート: sagging nets, the club hut
 void drawGarden(QPainter& p, const Palette& c);     // 自然園: pond, bridge, greenhouse, plum tree

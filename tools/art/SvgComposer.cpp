@@ -19,6 +19,7 @@ SvgComposer::SvgComposer(PartLibrary& parts, QSizeF picture, const Palette& ligh
 void SvgComposer::setArea(const QRectF& area)
 {
     area_ = area;
+    corner_ = 0;
 }
 
 QString SvgComposer::inline_(const SvgPart& part)
@@ -32,9 +33,10 @@ QString SvgComposer::inline_(const SvgPart& part)
 void SvgComposer::open()
 {
     const QString clip = QString("area%1").arg(++serial_);
-    body_ += QString("<clipPath id=\"%1\"><rect x=\"%2\" y=\"%3\" width=\"%4\" height=\"%5\"/></clipPath>\n"
+    body_ += QString("<clipPath id=\"%1\"><rect x=\"%2\" y=\"%3\" width=\"%4\" height=\"%5\" rx=\"%6\"/></clipPath>\n"
                      "<g clip-path=\"url(#%1)\"><g transform=\"translate(%2,%3)\">\n")
-                 .arg(clip, number(area_.x()), number(area_.y()), number(area_.width()), number(area_.height()));
+                 .arg(clip, number(area_.x()), number(area_.y()), number(area_.width()), number(area_.height()),
+                      number(corner_));
 }
 
 void SvgComposer::close()
@@ -83,8 +85,16 @@ void SvgComposer::addCharacter(const CharacterPlacement& c)
                                      .arg(c.key, c.pose, QString::number(crown, 'f', 1)).toStdString());
 
     open();
-    body_ += QString("<g transform=\"translate(%1,%2) scale(%3,%4)\">\n")
-                 .arg(number(c.at.x()), number(c.at.y()), number(c.mirrored ? -c.scale : c.scale), number(c.scale));
+    QString flat;
+    if (!c.silhouette.isEmpty()) {
+        const QString filter = QString("flat%1").arg(++serial_);
+        body_ += QString("<filter id=\"%1\"><feFlood flood-color=\"%2\"/>"
+                         "<feComposite in2=\"SourceAlpha\" operator=\"in\"/></filter>\n")
+                     .arg(filter, c.silhouette);
+        flat = QString(" filter=\"url(#%1)\"").arg(filter);
+    }
+    body_ += QString("<g%5 transform=\"translate(%1,%2) scale(%3,%4)\">\n")
+                 .arg(number(c.at.x()), number(c.at.y()), number(c.mirrored ? -c.scale : c.scale), number(c.scale), flat);
     const QString headGroup = QString("<g transform=\"%1 translate(-100,-200)\">\n").arg(neck);
     if (hairBack)
         body_ += headGroup + inline_(*hairBack) + "</g>\n";
@@ -130,6 +140,20 @@ void SvgComposer::addBackdrop(const QString& colour)
 {
     body_ += QString("<rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" fill=\"%5\"/>\n")
                  .arg(number(area_.x()), number(area_.y()), number(area_.width()), number(area_.height()), colour);
+}
+
+void SvgComposer::addBadge(const QString& colour)
+{
+    corner_ = std::min(area_.width(), area_.height()) * 0.16;
+    const QString gradient = QString("badge%1").arg(++serial_);
+    body_ += QString("<radialGradient id=\"%1\" cx=\"0.5\" cy=\"0.3\" r=\"0.8\">"
+                     "<stop offset=\"0\" stop-color=\"#ffffff\"/><stop offset=\"0.05\" stop-color=\"%2\" stop-opacity=\"0.35\"/>"
+                     "<stop offset=\"1\" stop-color=\"%2\"/></radialGradient>\n")
+                 .arg(gradient, colour);
+    body_ += QString("<rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" rx=\"%5\" fill=\"%6\"/>"
+                     "<rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" rx=\"%5\" fill=\"url(#%7)\"/>\n")
+                 .arg(number(area_.x()), number(area_.y()), number(area_.width()), number(area_.height()),
+                      number(corner_), colour, gradient);
 }
 
 QByteArray SvgComposer::document() const

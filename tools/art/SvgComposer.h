@@ -20,6 +20,7 @@ struct CharacterPlacement {
     double scale = 1.0;
     bool mirrored = false;
     QString held;       // a prop at the hand marker, or empty
+    QString silhouette; // "#rrggbb": the whole figure in that one flat colour, or empty
 };
 
 struct PropPlacement {
@@ -45,6 +46,8 @@ public:
     void addHead(const QString& key, const QString& face, QPointF neck, double scale);
     // A flat backdrop over the whole area.
     void addBackdrop(const QString& colour);
+    // A rounded badge in `colour`, lighter towards the top; what follows is clipped to it.
+    void addBadge(const QString& colour);
 
     bool isEmpty() const { return body_.isEmpty(); }
     QByteArray document() const;
@@ -59,6 +62,7 @@ private:
     QSizeF picture_;
     Palette light_;
     QRectF area_;
+    double corner_ = 0;
     QString body_;
     int serial_ = 0;
     QHash<QString, QString> namespaces_;
