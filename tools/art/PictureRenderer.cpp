@@ -4,7 +4,6 @@
 #include "DrawKit.h"
 #include "Icons.h"
 #include "Lettering.h"
-#include "Scenery.h"
 #include "SvgComposer.h"
 #include "SvgRaster.h"
 
@@ -71,21 +70,6 @@ private:
     int scale_;
     QPainter painter_;
 };
-
-// The 300 x 200 scene scaled to cover `box`, centred, the overflow cut off.
-void drawSceneLayer(QPainter& p, const DescriptionLine& line, const Palette& palette, QRectF box)
-{
-    if (line.words.size() >= 6)
-        box = QRectF(numberAt(line, 2), numberAt(line, 3), numberAt(line, 4), numberAt(line, 5));
-    const double s = std::max(box.width() / 300, box.height() / 200);
-    p.save();
-    p.setClipRect(box, Qt::IntersectClip);
-    p.translate(box.center());
-    p.scale(s, s);
-    p.translate(-150, -100);
-    drawScenery(p, line.words.value(1), palette);
-    p.restore();
-}
 
 void drawPetals(QPainter& p, const DescriptionLine& line, const Palette& palette, QRectF area)
 {
@@ -239,9 +223,7 @@ QImage renderPicture(const PictureSpec& spec, const PictureBook& book, PartLibra
         if (composeLayer(composer, line))
             continue;
         flush();
-        if (kind == "scene") {
-            drawSceneLayer(p, line, palette, area);
-        } else if (kind == "icon") {
+        if (kind == "icon") {
             drawIcon(p, line.words.value(1), spec.size, palette);
         } else if (kind == "petals") {
             drawPetals(p, line, palette, area);

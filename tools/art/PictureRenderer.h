@@ -13,8 +13,6 @@
 //   badge #rrggbb                         a rounded badge of that colour; what follows is
 //                                         clipped to it
 // and the painted layers of the older pictures and of the light:
-//   scene NAME [X Y W H]                  a place's background (see Scenery.cpp), filling
-//                                         the picture or the given box without distortion
 //   icon NAME                             a small picture filling the whole (see Icons.h)
 //   photo X Y W H ... end                 a snapshot: the layers between are drawn inside
 //                                         the box, with its own corner as the origin
