@@ -6,8 +6,7 @@
 
 QString PartLibrary::characterDir(const QString& key) const
 {
-    const QString own = artDir_ + "/characters/" + key;
-    return QFileInfo(own).isDir() ? own : artDir_ + "/placeholder";
+    return artDir_ + "/characters/" + key;
 }
 
 const SvgPart* PartLibrary::load(const QString& path, bool required)

@@ -2,8 +2,6 @@
 //   characters/<key>/<part>.svg   heads, hair and bodies of one character
 //   props/<name>.svg              things held or lying about
 //   places/<name>/*.svg           a place's layers, drawn in the order of their file names
-// A character whose folder does not exist yet is drawn with the stand-in of
-// placeholder/, so a picture can be composed before her artist has delivered.
 #pragma once
 #include "SvgPart.h"
 
