@@ -67,7 +67,7 @@ void crest(QPainter& p, const Palette& c)
     QPainterPath ring;
     ring.addEllipse(QPointF(32, 32), 24, 24);
     stroke(p, ring, withAlpha(c("blazer-edge"), 0.8), 1.2);
-    plumBlossom(p, {32, 33}, 20, c("plum").lighter(115), c("blazer-edge").lighter(110));
+    plumBlossom(p, {32, 33}, 20, c("crest").lighter(115), c("blazer-edge").lighter(110));
     ellipse(p, {27, 25}, 3, 2, QColor(255, 255, 255, 120));
 }
 

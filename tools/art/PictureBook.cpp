@@ -59,45 +59,6 @@ void readLights(const QString& path, PictureBook& book)
     }
 }
 
-void readHeroines(const QString& path, PictureBook& book)
-{
-    for (const DescriptionBlock& block : readDescriptionFile(path)) {
-        if (readCommonBlock(block, book))
-            continue;
-        const QString& kind = block.head.words[0];
-        if ((kind != "heroine" && kind != "classmate") || block.head.words.size() != 2)
-            failAt(block.head, "expected: heroine NUMBER or classmate NAME");
-        Heroine heroine;
-        heroine.boy = kind == "classmate";
-        static const QStringList known{"ribbon-big", "freckles", "bow", "glasses", "clip",
-                                       "hairband", "hair-ties", "braid", "camera", "necktie"};
-        for (const DescriptionLine& line : block.body) {
-            if (readColour(line, heroine.palette))
-                continue;
-            const QString& word = line.words[0];
-            if (word == "back" && line.words.size() == 2)
-                heroine.back = line.words[1];
-            else if (word == "bangs" && line.words.size() == 2)
-                heroine.bangs = line.words[1];
-            else if (word == "wear")
-                for (const QString& thing : line.words.mid(1)) {
-                    if (!known.contains(thing))
-                        failAt(line, "nothing to wear called " + thing);
-                    heroine.accessories.append(thing);
-                }
-            else if (word == "corsage")
-                heroine.corsage = line.words.value(1) != "no";
-            else if (word == "height")
-                heroine.height = numberAt(line, 1);
-            else
-                failAt(line, "unknown heroine line: " + word);
-        }
-        if (heroine.back.isEmpty() || heroine.bangs.isEmpty())
-            failAt(block.head, "a heroine needs back and bangs hair styles");
-        book.heroines.insert(block.head.words[1], heroine);
-    }
-}
-
 void readPictures(const QString& path, PictureBook& book)
 {
     static const QRegularExpression sizePattern("^(\\d+)x(\\d+)$");
@@ -136,7 +97,6 @@ PictureBook readPictureBook(const QString& artDir)
     PictureBook book;
     book.artDir = artDir;
     readLights(artDir + "/lights.txt", book);
-    readHeroines(artDir + "/heroines.txt", book);
     readPictures(artDir + "/pictures.txt", book);
     return book;
 }

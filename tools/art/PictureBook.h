@@ -1,7 +1,6 @@
-// Everything content/art describes: lights, heroines and the list of pictures to draw.
+// Everything content/art describes in text: the lights and the list of pictures to draw.
 #pragma once
 #include "DescriptionFile.h"
-#include "Figure.h"
 #include "Lighting.h"
 #include "Palette.h"
 
@@ -24,9 +23,8 @@ struct PictureBook {
     QString artDir;
     Palette common;                // colours every layer may use
     QHash<QString, Light> lights;
-    QHash<QString, Heroine> heroines; // "1".."8", and the boys by name
     QList<PictureSpec> pictures;
 };
 
-// Reads lights.txt, heroines.txt and pictures.txt from the art directory.
+// Reads lights.txt and pictures.txt from the art directory.
 PictureBook readPictureBook(const QString& artDir);

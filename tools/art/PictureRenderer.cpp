@@ -4,7 +4,8 @@
 #include "DrawKit.h"
 #include "Icons.h"
 #include "Lettering.h"
-#include "Scenery.h"
+#include "SvgComposer.h"
+#include "SvgRaster.h"
 
 #include <QPainter>
 #include <functional>
@@ -28,45 +29,10 @@ public:
         begin();
         painter_.setWorldTransform(kept);
     }
-    // Draws `paint` on a layer of its own, flattened to `colour`, then lays it on the canvas.
-    void silhouette(const std::function<void(QPainter&)>& paint, const QColor& colour)
+    // Lays a composed SVG document, drawn at the canvas's full resolution, over the canvas.
+    void svg(const QByteArray& document, const QString& what)
     {
-        QImage layer = paintLayer(paint);
-        QPainter lp(&layer);
-        lp.setCompositionMode(QPainter::CompositionMode_SourceIn);
-        lp.fillRect(layer.rect(), colour);
-        lp.end();
-        // Thin see-through strokes inside the shape would show as pale lines: thicken them.
-        const QImage once = layer;
-        QPainter thicken(&layer);
-        thicken.drawImage(0, 0, once);
-        thicken.drawImage(0, 0, once);
-        thicken.end();
-        lay(layer);
-    }
-    // Draws `paint` on a layer of its own and puts it in the hour's light: the tint
-    // multiplied over it, and the low sun's warm light on the side it comes from.
-    void lit(const std::function<void(QPainter&)>& paint, const Light& light)
-    {
-        QImage layer = paintLayer(paint);
-        if (light.tintStrength > 0) {
-            QImage shade = layer;
-            QPainter sp(&shade);
-            sp.setCompositionMode(QPainter::CompositionMode_SourceIn);
-            sp.fillRect(shade.rect(), light.tint);
-            QLinearGradient side(0, 0, shade.width(), 0);
-            side.setColorAt(0, withAlpha(light.glow, light.glowStrength * 0.5));
-            side.setColorAt(0.6, withAlpha(light.glow, 0));
-            sp.setCompositionMode(QPainter::CompositionMode_SourceAtop);
-            sp.fillRect(shade.rect(), side);
-            sp.end();
-            QPainter lp(&layer);
-            lp.setCompositionMode(QPainter::CompositionMode_Multiply);
-            lp.setOpacity(std::min(1.0, light.tintStrength * 1.2));
-            lp.drawImage(0, 0, shade);
-            lp.end();
-        }
-        lay(layer);
+        lay(rasteriseSvg(document, image_.size(), what));
     }
     QImage finish(QSize size)
     {
@@ -104,61 +70,6 @@ private:
     int scale_;
     QPainter painter_;
 };
-
-const Heroine& heroineOf(const PictureBook& book, const DescriptionLine& line)
-{
-    const auto found = book.heroines.find(line.words.value(1));
-    if (found == book.heroines.end())
-        failAt(line, "no heroine or classmate " + line.words.value(1));
-    return *found;
-}
-
-void drawFigureLayer(Canvas& canvas, const DescriptionLine& line, const PictureBook& book,
-                     const Palette& palette, const Light& light)
-{
-    if (line.words.size() < 7)
-        failAt(line, "expected: figure ID POSE FACE X Y SCALE [flip] [silhouette]");
-    FigurePlacement placement;
-    placement.pose = line.words[2];
-    placement.face = line.words[3];
-    placement.anchor = QPointF(numberAt(line, 4), numberAt(line, 5));
-    placement.scale = numberAt(line, 6);
-    const QStringList options = line.words.mid(7);
-    placement.flipped = options.contains("flip");
-    const Heroine& heroine = heroineOf(book, line);
-    if (options.contains("silhouette"))
-        canvas.silhouette([&](QPainter& p) { drawFigure(p, heroine, placement, palette); },
-                          palette("silhouette"));
-    else
-        canvas.lit([&](QPainter& p) { drawFigure(p, heroine, placement, palette); }, light);
-}
-
-// The 300 x 200 scene scaled to cover `box`, centred, the overflow cut off.
-void drawSceneLayer(QPainter& p, const DescriptionLine& line, const Palette& palette, QRectF box)
-{
-    if (line.words.size() >= 6)
-        box = QRectF(numberAt(line, 2), numberAt(line, 3), numberAt(line, 4), numberAt(line, 5));
-    const double s = std::max(box.width() / 300, box.height() / 200);
-    p.save();
-    p.setClipRect(box, Qt::IntersectClip);
-    p.translate(box.center());
-    p.scale(s, s);
-    p.translate(-150, -100);
-    drawScenery(p, line.words.value(1), palette);
-    p.restore();
-}
-
-void drawPanel(QPainter& p, const Heroine& heroine, const Palette& palette, QRectF area)
-{
-    const QColor accent = figurePalette(heroine, palette)("accent");
-    QRadialGradient g(area.center() - QPointF(0, area.height() * 0.2), area.width() * 0.8);
-    g.setColorAt(0, mix(accent, Qt::white, 0.7));
-    g.setColorAt(1, accent);
-    QPainterPath round;
-    round.addRoundedRect(area.adjusted(0.5, 0.5, -0.5, -0.5), area.width() * 0.16, area.width() * 0.16);
-    p.fillPath(round, g);
-    p.setClipPath(round);
-}
 
 void drawPetals(QPainter& p, const DescriptionLine& line, const Palette& palette, QRectF area)
 {
@@ -208,29 +119,114 @@ void endPhoto(QPainter& p, QRectF box)
     p.setPen(Qt::NoPen);
 }
 
+CharacterPlacement characterAt(const DescriptionLine& line)
+{
+    if (line.words.size() < 7)
+        failAt(line, "expected: character KEY POSE FACE X Y SCALE [mirror] [hold=PROP] [silhouette=#rrggbb]");
+    CharacterPlacement c;
+    c.key = line.words[1];
+    c.pose = line.words[2];
+    c.face = line.words[3];
+    c.at = QPointF(numberAt(line, 4), numberAt(line, 5));
+    c.scale = numberAt(line, 6);
+    for (const QString& option : line.words.mid(7)) {
+        if (option == "mirror")
+            c.mirrored = true;
+        else if (option.startsWith("hold="))
+            c.held = option.mid(5);
+        else if (option.startsWith("silhouette=") && QColor::isValidColorName(option.mid(11)))
+            c.silhouette = option.mid(11);
+        else
+            failAt(line, "unknown character option: " + option);
+    }
+    return c;
+}
+
+PropPlacement propAt(const DescriptionLine& line)
+{
+    if (line.words.size() < 5)
+        failAt(line, "expected: prop NAME X Y SCALE [ROTATION] [mirror]");
+    PropPlacement p;
+    p.name = line.words[1];
+    p.at = QPointF(numberAt(line, 2), numberAt(line, 3));
+    p.scale = numberAt(line, 4);
+    for (int i = 5; i < line.words.size(); ++i) {
+        if (line.words[i] == "mirror")
+            p.mirrored = true;
+        else
+            p.rotation = numberAt(line, i);
+    }
+    return p;
+}
+
+// Adds a drawing layer to the composer; false for the layers the painter draws itself.
+bool composeLayer(SvgComposer& composer, const DescriptionLine& line)
+{
+    const QString& kind = line.words[0];
+    try {
+        if (kind == "place" && line.words.size() == 2)
+            composer.addPlace(line.words[1]);
+        else if (kind == "place")
+            failAt(line, "expected: place NAME");
+        else if (kind == "character")
+            composer.addCharacter(characterAt(line));
+        else if (kind == "prop")
+            composer.addProp(propAt(line));
+        else if (kind == "backdrop" && line.words.size() == 2 && QColor::isValidColorName(line.words[1]))
+            composer.addBackdrop(line.words[1]);
+        else if (kind == "backdrop")
+            failAt(line, "expected: backdrop #rrggbb");
+        else if (kind == "badge" && line.words.size() == 2 && QColor::isValidColorName(line.words[1]))
+            composer.addBadge(line.words[1]);
+        else if (kind == "badge")
+            failAt(line, "expected: badge #rrggbb");
+        else if (kind == "head" && line.words.size() == 6)
+            composer.addHead(line.words[1], line.words[2], QPointF(numberAt(line, 3), numberAt(line, 4)),
+                             numberAt(line, 5));
+        else if (kind == "head")
+            failAt(line, "expected: head KEY FACE X Y SCALE");
+        else
+            return false;
+    } catch (const std::runtime_error& error) {
+        if (QString(error.what()).startsWith(line.where))
+            throw;
+        failAt(line, error.what());
+    }
+    return true;
+}
+
 } // namespace
 
-QImage renderPicture(const PictureSpec& spec, const PictureBook& book)
+int supersampleAt(const PictureSpec& spec, int scale)
 {
-    Canvas canvas(spec.size, spec.supersample);
+    return std::max(1, (spec.supersample + scale - 1) / scale);
+}
+
+QImage renderPicture(const PictureSpec& spec, const PictureBook& book, PartLibrary& parts, int scale)
+{
+    Canvas canvas(spec.size, supersampleAt(spec, scale) * scale);
     QPainter& p = canvas.painter();
     const Light light = spec.light.isEmpty() ? Light{} : book.lights.value(spec.light);
     const Palette palette = book.common.with(light.palette);
+    SvgComposer composer(parts, spec.size, palette);
+    // The drawing layers collect into one document, drawn before any layer the painter does.
+    const auto flush = [&] {
+        if (!composer.isEmpty())
+            canvas.svg(composer.document(), spec.fileName);
+        composer.clear();
+    };
     const QRectF whole(QPointF(0, 0), spec.size);
     QRectF area = whole;   // the picture, or the photo being drawn
     QRectF photo;
     for (const DescriptionLine& line : spec.layers) {
         const QString& kind = line.words[0];
-        if (kind == "scene") {
-            drawSceneLayer(p, line, palette, area);
-        } else if (kind == "icon") {
+        if (composeLayer(composer, line))
+            continue;
+        flush();
+        if (kind == "icon") {
             drawIcon(p, line.words.value(1), spec.size, palette);
-        } else if (kind == "panel") {
-            drawPanel(p, heroineOf(book, line), palette, area);
         } else if (kind == "petals") {
             drawPetals(p, line, palette, area);
-        } else if (kind == "figure") {
-            drawFigureLayer(canvas, line, book, palette, light);
         } else if (kind == "lettering") {
             if (line.words.size() < 5)
                 failAt(line, "expected: lettering X Y SIZE TEXT...");
@@ -242,12 +238,14 @@ QImage renderPicture(const PictureSpec& spec, const PictureBook& book)
             photo = QRectF(numberAt(line, 1), numberAt(line, 2), numberAt(line, 3), numberAt(line, 4));
             beginPhoto(p, photo);
             area = QRectF(QPointF(0, 0), photo.size());
+            composer.setArea(photo);
         } else if (kind == "end") {
             if (photo.isNull())
                 failAt(line, "end without a photo");
             endPhoto(p, photo);
             photo = QRectF();
             area = whole;
+            composer.setArea(whole);
         } else if (kind == "blur") {
             canvas.blur(int(numberAt(line, 1)));
         } else if (kind == "tint") {
@@ -262,5 +260,6 @@ QImage renderPicture(const PictureSpec& spec, const PictureBook& book)
     }
     if (!photo.isNull())
         failAt(spec.head, "a photo without its end");
-    return canvas.finish(spec.size);
+    flush();
+    return canvas.finish(spec.size * scale);
 }

@@ -1,11 +1,19 @@
-// Draws one picture by running its layer lines in order:
-//   scene NAME [X Y W H]                  a place's background (see Scenery.cpp), filling
-//                                         the picture or the given box without distortion
-//   figure ID POSE FACE X Y SCALE [flip] [silhouette]
-//                                         heroine ID (or a boy of the album), her waist's
-//                                         centre at (X, Y); a silhouette is one flat colour
+// Draws one picture by running its layer lines in order. The drawing layers, composed from
+// the SVG sources of content/art (see PartLibrary.h) and drawn with librsvg:
+//   place NAME                            the hour's sky and every layer of places/NAME/
+//   character KEY POSE FACE X Y SCALE [mirror] [hold=PROP] [silhouette=#rrggbb]
+//                                         a character from head-FACE, hair and body-POSE,
+//                                         the body's origin (between the feet, or the seat)
+//                                         at (X, Y); PROP at her hand marker; a silhouette
+//                                         is the whole figure in one flat colour
+//   head KEY FACE X Y SCALE               her head and hair alone, the neck base at (X, Y)
+//   prop NAME X Y SCALE [ROTATION] [mirror]
+//                                         a prop with its grip point at (X, Y)
+//   backdrop #rrggbb                      one flat colour over the picture or the photo
+//   badge #rrggbb                         a rounded badge of that colour; what follows is
+//                                         clipped to it
+// and the painted layers of the older pictures and of the light:
 //   icon NAME                             a small picture filling the whole (see Icons.h)
-//   panel ID                              a soft backdrop in heroine ID's colour
 //   photo X Y W H ... end                 a snapshot: the layers between are drawn inside
 //                                         the box, with its own corner as the origin
 //   lettering X Y SIZE TEXT...            the game's name in gold, centred on X, baseline Y
@@ -13,10 +21,12 @@
 //   tint                                  the light's colour over everything so far
 //   glow X Y RADIUS                       the light's glow
 //   vignette STRENGTH                     evening shade closing in at the edges
-//   petals COUNT SEED                     cherry petals drifting in front
+//   petals COUNT SEED                     white plum petals drifting in front
 #pragma once
+#include "PartLibrary.h"
 #include "PictureBook.h"
 
 #include <QImage>
 
-QImage renderPicture(const PictureSpec& spec, const PictureBook& book);
+// The picture at `scale` times its size (1 for the game's own files, 2 to 4 for large screens).
+QImage renderPicture(const PictureSpec& spec, const PictureBook& book, PartLibrary& parts, int scale);
