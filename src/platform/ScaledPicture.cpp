@@ -37,14 +37,20 @@ QString SharpRenderingPath(const QString& path, int factor)
 
 QPixmap ReadScaledPicture(const QString& path)
 {
-    const QImage design = ReadByContent(path);
     const int factor = PictureFactor();
-    if (design.isNull() || factor == 1)
-        return QPixmap::fromImage(design);
-    const QSize size = design.size() * factor;
+    if (factor == 1)
+        return QPixmap::fromImage(ReadByContent(path));
+    QImageReader design(path);
+    design.setDecideFormatFromContent(true);
+    const QSize size = design.size() * factor;  // from the header: the picture itself is read only if needed
+    if (!design.canRead())
+        return {};
     QImage picture = ReadByContent(SharpRenderingPath(path, factor));
-    if (picture.size() != size)  // missing, unreadable or drawn for another picture size
-        picture = design.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    if (picture.size() != size) {  // missing, unreadable or drawn for another picture size
+        picture = design.read().scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        if (picture.isNull())
+            return {};
+    }
     // Shown at n design-sized pixels per picture pixel; the desktop's own ratio does the rest.
     picture.setDevicePixelRatio(static_cast<double>(factor) / WindowScale());
     return QPixmap::fromImage(picture);
