@@ -92,8 +92,9 @@ TEST_F(Timetable, EveryPlaceAndMinuteMeetsWhomTheDesignSays)
                 const auto row = rows.find({ArrivalMinutes.at(minute), place});
                 onArrival = row == rows.end() ? "" : row->second.idA;
                 EXPECT_EQ(Meet(minute, place, MeetOnArrival), onArrival) << "arriving at " << place << ", " << minute;
-                if (row == rows.end())
+                if (row == rows.end()) {
                     EXPECT_EQ(GamePhase, FreeAtPlace);
+                }
             }
             if (ComingByMinutes.count(minute)) {
                 const auto row = rows.find({ComingByMinutes.at(minute), place});
