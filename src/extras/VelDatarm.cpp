@@ -4,7 +4,7 @@
 #include "endings/ClosingTime.h"
 #include "frontend/VelStart.h"
 #include "game/GameState.h"
-#include "game/StoryScript.h"
+#include "game/HeroineNames.h"
 #include "game/Utf8.h"
 #include "game/VelMain.h"
 #include "persist/GameSettings.h"
@@ -37,7 +37,12 @@ int HeroineByInitial(const std::u32string& name)
 
 std::string ListedName(int heroine)
 {
-    return KeyedText("story/front/datarm.txt", "names", "name heroine " + std::to_string(heroine));
+    // The list is narrow: family and given name are parted by a half-width space here.
+    constexpr std::string_view IdeographicSpace = "\u3000";
+    std::string name = HeroineName(heroine);
+    if (const size_t space = name.find(IdeographicSpace); space != std::string::npos)
+        name.replace(space, IdeographicSpace.size(), " ");
+    return name;
 }
 
 VelDatarm::VelDatarm()
