@@ -42,6 +42,10 @@ inline Integer SerifTop = 0;
 inline Integer GamePhase = NoGameYet;
 inline Integer CurrentPlace = 0;
 
+// Every shared variable, the music module's two among them, back to what a fresh run starts
+// with. The game never needs it (a run plays one game); tests that play many games do.
+void ResetGameState();
+
 // The clock text for a game minute: "4:30 PM" to "4:59 PM", then "5:00 PM".
 std::string ClockText(int gameMinute);
 
