@@ -62,7 +62,7 @@ void VelEnding::Timer1_Timer()
 void VelEnding::Label2_DblClick()
 {
     const bool replayOfFallback = Love[1] == -100;
-    const bool replayOfClassmate = EndingGirl >= 1 && EndingGirl <= 6 && Love[EndingGirl] == 100;
+    const bool replayOfClassmate = IsClassmate(EndingGirl) && Love[EndingGirl] == 100;
     if (replayOfFallback || replayOfClassmate) {
         CV_Midi::MidiClose();
         Platform::EndProgram();

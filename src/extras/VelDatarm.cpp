@@ -148,16 +148,16 @@ void VelDatarm::Image2_DblClick(int index)
     if (!AllCleared || ReplayKeys == 0)
         return;
     const int heroine = HeroineByInitial(ToCharacters(Label3[index]->Caption()));
-    for (int girl = 1; girl <= 6; ++girl)
+    for (int girl : Classmates)
         MetFlag[girl] = 1;
     // Love 100 for the chosen girl, or -100 for girl 1 with the others level, tell the ending
     // that this is a replay.
     int girl = 7;
-    if (heroine >= 1 && heroine <= 6) {
+    if (IsClassmate(heroine)) {
         Love[heroine] = 100;
         girl = heroine;
     } else if (heroine == 7 || heroine == 8) {
-        for (int other = 2; other <= 6; ++other)
+        for (int other = FirstClassmate + 1; other <= LastClassmate; ++other)
             Love[other] = heroine == 7 ? 1 : 4;
         Love[1] = -100;
         girl = heroine;

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <ranges>
 #include <string>
 
 // The state that every screen of the game shares. One game per run: it is never reset.
@@ -22,12 +23,22 @@ enum Phase : Integer {
     ClosingTimePhase = 5,
 };
 
+// Heroines 1 to 6 are the classmates: the album's girls, met during play, the only ones with
+// Love and MetFlag entries. Heroines 7 and 8 appear only at closing time.
+constexpr int FirstClassmate = 1;
+constexpr int LastClassmate = 6;
+inline constexpr auto Classmates = std::views::iota(FirstClassmate, LastClassmate + 1);
+constexpr bool IsClassmate(int heroine)
+{
+    return heroine >= FirstClassmate && heroine <= LastClassmate;
+}
+
 // The line break of every two-line text: message boxes and labels.
 inline const std::string CrLf = "\r\n";
 inline Integer ClickFlag = False;
 inline Integer GameMinute = 0;
-inline std::array<Integer, 7> Love{};
-inline std::array<Integer, 7> MetFlag{};
+inline std::array<Integer, LastClassmate + 1> Love{};
+inline std::array<Integer, LastClassmate + 1> MetFlag{};
 inline Integer TargetGirl = 0;
 inline std::string PlayerNamae;
 inline std::string PlayerMyouji;

@@ -103,7 +103,7 @@ TEST_F(StartScreen, ANewGameDrawsAffectionClearsFlagsAndTellsTheOpeningUpToTheAl
     EXPECT_EQ(GetGameSetting(MyoujiKey), " ");
     EXPECT_EQ(GetGameSetting(NamaeKey), "悠");
     EXPECT_EQ(TargetGirl, 4);
-    for (int girl = 1; girl <= 6; ++girl) {
+    for (int girl : Classmates) {
         const int drawn = girl == 4 ? Love[girl] + 2 : Love[girl];
         EXPECT_GE(drawn, 0) << girl;
         EXPECT_LE(drawn, 4) << girl;

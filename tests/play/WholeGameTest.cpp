@@ -105,7 +105,7 @@ std::string ANewGameEndingWith(int girl)
 
 TEST_F(WholeGame, EachHeroineConfessesToAPlayerWhoPickedAnother)
 {
-    for (int girl = 1; girl <= 6; ++girl) {
+    for (int girl : Classmates) {
         EXPECT_EXIT(Plays(ConfessionOf(girl)), testing::ExitedWithCode(0), ANewGameEndingWith(girl)) << girl;
         EXPECT_EQ(RecordedOutcome(Record(), girl), OutcomeConfession) << girl << " " << Record();
         EXPECT_FALSE(std::filesystem::exists(SaveFileName));
@@ -114,7 +114,7 @@ TEST_F(WholeGame, EachHeroineConfessesToAPlayerWhoPickedAnother)
 
 TEST_F(WholeGame, EachHeroinePickedInTheAlbumEndsInMutualLove)
 {
-    for (int girl = 1; girl <= 6; ++girl) {
+    for (int girl : Classmates) {
         EXPECT_EXIT(Plays(MutualLoveWith(girl)), testing::ExitedWithCode(0), ANewGameEndingWith(girl)) << girl;
         EXPECT_EQ(RecordedOutcome(Record(), girl), OutcomeMutualLove) << girl;
     }
