@@ -5,7 +5,7 @@
 #include <ranges>
 #include <string>
 
-// The state that every screen of the game shares. One game per run: it is never reset.
+// The state that every screen of the game shares. One game per run: the game never resets it.
 namespace Velmoor2 {
 
 using Integer = std::int16_t;
