@@ -5,9 +5,12 @@
 namespace Velmoor2 {
 namespace {
 
-char32_t HexDigit(int value)
+// Only the two outcome bits mean anything; a digit edited by hand to 8 or 9 would otherwise
+// grow into a letter (9 and mutual love: "B") that every reader takes for 0, losing the clear.
+// Kept to these bits, the digit is 0 to 3: the same character in decimal and hexadecimal.
+char32_t OutcomeDigit(int outcomes)
 {
-    return static_cast<char32_t>(value < 10 ? U'0' + value : U'A' + value - 10);
+    return static_cast<char32_t>(U'0' + (outcomes & (OutcomeConfession | OutcomeMutualLove)));
 }
 
 }  // namespace
@@ -30,11 +33,11 @@ std::string UpdatedClearRecord(std::string_view record, int girl, int outcome)
     const size_t at = characters.find(marker);
     if (at == std::u32string::npos) {
         characters.push_back(marker);
-        characters.push_back(HexDigit(outcome));
+        characters.push_back(OutcomeDigit(outcome));
     } else if (at + 1 == characters.size()) {
-        characters.push_back(HexDigit(outcome));
+        characters.push_back(OutcomeDigit(outcome));
     } else {
-        characters[at + 1] = HexDigit(DigitValue(characters[at + 1]) | outcome);
+        characters[at + 1] = OutcomeDigit(DigitValue(characters[at + 1]) | outcome);
     }
     return FromCharacters(characters);
 }

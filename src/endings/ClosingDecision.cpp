@@ -6,7 +6,7 @@ ClosingDecision DecideEndingGirl()
 {
     Integer best = 0;
     Integer highest = 0;
-    for (int i = 1; i <= 6; ++i) {
+    for (int i : Classmates) {
         if (Love[i] > highest && MetFlag[i] != 0) {
             highest = Love[i];
             best = static_cast<Integer>(i);

@@ -9,7 +9,7 @@ namespace Velmoor2 {
 void PlayConfession(int girl)
 {
     PlayLinesWithClicks(ConfessionOpening(girl));
-    if (girl >= 1 && girl <= 6)
+    if (IsClassmate(girl))
         PlayLinesWithClicks(ConfessionBranch(girl, TargetGirl == girl));
 }
 

@@ -2,8 +2,7 @@
 
 #include "game/GameState.h"
 
-#include <array>
-#include <map>
+#include <string_view>
 
 namespace Velmoor2 {
 namespace {
@@ -56,38 +55,24 @@ const std::vector<SceneLine>& EpilogueLines(int girl)
     return ScriptSection(EpiloguesFile, "epilogue " + Heroine(girl));
 }
 
-const StaffPage* StaffPageAtTick(int tick)
+std::optional<StaffPage> StaffPageAtTick(int tick, int endingGirl)
 {
-    // The role titles and pictures of the roll are fixed; the credited names are content.
-    static const std::map<int, StaffPage> pages = [] {
-        struct Fixed { int tick; const char* title; const char* picture; };
-        constexpr std::array<Fixed, 9> fixed{{
-            {1, "ＣＧ（人物）", "C210C"},
-            {3, "ＣＧ（背景）", "C250C"},
-            {5, "ＢＧＭ", "C230C"},
-            {7, "プログラミング", "C240C"},
-            {9, "美術室資料協力", "C220D"},
-            {11, "想い出の提供", "C260C"},
-            {13, "スーパーバイザ", "C270C"},
-            {15, "企画", "C200B"},
-            {18, "製作", "C280D"},
-        }};
-        std::map<int, StaffPage> all;
-        for (const Fixed& page : fixed) {
-            std::string names;
-            if (page.tick == 15)
-                names = "Ｃｏｒｖａｎｅ－internet－";
-            else if (page.tick == 18)
-                names = "Ｃｏｒｖａｎｅ";
-            else
-                for (const SceneLine& line : ScriptSection(StaffRollFile, "tick " + std::to_string(page.tick)))
-                    names += (names.empty() ? "" : CrLf) + line.text;
-            all.emplace(page.tick, StaffPage{page.title, names, page.picture});
-        }
-        return all;
-    }();
-    auto found = pages.find(tick);
-    return found == pages.end() ? nullptr : &found->second;
+    const std::string section = "tick " + std::to_string(tick);
+    if (!HasSection(StaffRollFile, section))
+        return std::nullopt;
+    // The first row gives the page's picture and role title; every row gives one line of names.
+    const std::vector<SceneLine>& rows = ScriptSection(StaffRollFile, section);
+    StaffPage page;
+    for (const SceneLine& row : rows)
+        page.names += (page.names.empty() ? "" : CrLf) + row.text;
+    if (!rows.empty()) {
+        page.title = rows.front().speaker;
+        page.pictureCode = rows.front().code;
+    }
+    constexpr std::string_view HeroineMarker = "{HEROINE}";
+    if (const size_t at = page.pictureCode.find(HeroineMarker); at != std::string::npos)
+        page.pictureCode.replace(at, HeroineMarker.size(), 1, "0123456789ABCDEF"[endingGirl & 0xF]);
+    return page;
 }
 
 }  // namespace Velmoor2

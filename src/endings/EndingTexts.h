@@ -2,6 +2,7 @@
 // The endings' words, read from the story texts built into the game (content/story/endings).
 #include "game/StoryScript.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,7 +19,8 @@ struct StaffPage {
     std::string names;  // lines joined by CR LF
     std::string pictureCode;
 };
-// The credit page that the staff roll turns to at this tick; none at the ticks in between.
-const StaffPage* StaffPageAtTick(int tick);
+// The credit page that the staff roll turns to at this tick (tick 0: the caption the roll opens
+// with), the farewell page showing the ending heroine's picture; none at the ticks in between.
+std::optional<StaffPage> StaffPageAtTick(int tick, int endingGirl);
 
 }  // namespace Velmoor2

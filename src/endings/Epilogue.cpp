@@ -30,7 +30,7 @@ void RecordClear()
     const int outcome = EndingGirl == TargetGirl ? OutcomeMutualLove : OutcomeConfession;
     TheStaffRoll.Get().Form.ShowModal();
     TheStaffRoll.Unload();
-    if (EndingGirl >= 1 && EndingGirl <= 6 && Love[EndingGirl] == 100)
+    if (IsClassmate(EndingGirl) && Love[EndingGirl] == 100)
         Platform::EndProgram();  // a data-room replay records nothing
     const std::string record = GetGameSetting(ClearRecordKey);
     if (!SaveGameSetting(ClearRecordKey, UpdatedClearRecord(record, EndingGirl, outcome)))

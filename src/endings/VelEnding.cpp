@@ -6,6 +6,8 @@
 #include "platform/Application.h"
 #include "startup/CenterForm.h"
 
+#include <optional>
+
 namespace Velmoor2 {
 
 VelEnding::VelEnding()
@@ -26,7 +28,8 @@ void VelEnding::Form_Load()
     CenterForm(Form);
     TickCount = 0;
     CV_Midi::MidiPlay("M293C.mid");
-    Label2.SetCaption("'Velmoor Episode2' staff");
+    if (const std::optional<StaffPage> caption = StaffPageAtTick(0, EndingGirl))
+        Label2.SetCaption(caption->names);
 }
 
 void VelEnding::HideForUnload()
@@ -47,24 +50,19 @@ void VelEnding::ShowPage(const std::string& title, const std::string& names, con
 void VelEnding::Timer1_Timer()
 {
     TickCount = static_cast<Integer>(TickCount + 1);
-    if (TickCount == 23) {
+    if (TickCount == ClosingTick) {
         CV_Midi::MidiClose();
         TheStaffRoll.Unload();
         return;
     }
-    if (TickCount == 21) {
-        const char digit = static_cast<char>('0' + EndingGirl);
-        ShowPage("", "また　遊んでね。", std::string("C28") + digit + "C");
-        return;
-    }
-    if (const StaffPage* page = StaffPageAtTick(TickCount))
+    if (const std::optional<StaffPage> page = StaffPageAtTick(TickCount, EndingGirl))
         ShowPage(page->title, page->names, page->pictureCode);
 }
 
 void VelEnding::Label2_DblClick()
 {
     const bool replayOfFallback = Love[1] == -100;
-    const bool replayOfClassmate = EndingGirl >= 1 && EndingGirl <= 6 && Love[EndingGirl] == 100;
+    const bool replayOfClassmate = IsClassmate(EndingGirl) && Love[EndingGirl] == 100;
     if (replayOfFallback || replayOfClassmate) {
         CV_Midi::MidiClose();
         Platform::EndProgram();

@@ -15,6 +15,8 @@ public:
     static constexpr int ClientWidth = 4470;
     static constexpr int ClientHeight = 4725;
     static constexpr int PageMs = 3500;
+    // Two ticks after the farewell page the roll closes itself; its pages are content.
+    static constexpr int ClosingTick = 23;
 
     VelEnding();
 

@@ -4,7 +4,7 @@
 #include "endings/ClosingTime.h"
 #include "frontend/VelStart.h"
 #include "game/GameState.h"
-#include "game/StoryScript.h"
+#include "game/HeroineNames.h"
 #include "game/Utf8.h"
 #include "game/VelMain.h"
 #include "persist/GameSettings.h"
@@ -37,7 +37,12 @@ int HeroineByInitial(const std::u32string& name)
 
 std::string ListedName(int heroine)
 {
-    return KeyedText("story/front/datarm.txt", "names", "name heroine " + std::to_string(heroine));
+    // The list is narrow: family and given name are parted by a half-width space here.
+    constexpr std::string_view IdeographicSpace = "\u3000";
+    std::string name = HeroineName(heroine);
+    if (const size_t space = name.find(IdeographicSpace); space != std::string::npos)
+        name.replace(space, IdeographicSpace.size(), " ");
+    return name;
 }
 
 VelDatarm::VelDatarm()
@@ -143,16 +148,16 @@ void VelDatarm::Image2_DblClick(int index)
     if (!AllCleared || ReplayKeys == 0)
         return;
     const int heroine = HeroineByInitial(ToCharacters(Label3[index]->Caption()));
-    for (int girl = 1; girl <= 6; ++girl)
+    for (int girl : Classmates)
         MetFlag[girl] = 1;
     // Love 100 for the chosen girl, or -100 for girl 1 with the others level, tell the ending
     // that this is a replay.
     int girl = 7;
-    if (heroine >= 1 && heroine <= 6) {
+    if (IsClassmate(heroine)) {
         Love[heroine] = 100;
         girl = heroine;
     } else if (heroine == 7 || heroine == 8) {
-        for (int other = 2; other <= 6; ++other)
+        for (int other = FirstClassmate + 1; other <= LastClassmate; ++other)
             Love[other] = heroine == 7 ? 1 : 4;
         Love[1] = -100;
         girl = heroine;

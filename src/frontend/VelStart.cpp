@@ -214,7 +214,7 @@ void VelStart::OKBUTTON_Click()
     if (!SaveGameSetting(MyoujiKey, PlayerMyouji) || !SaveGameSetting(NamaeKey, PlayerNamae))
         std::cerr << "velmoor2: the names could not be kept for the next game\n";
     GameMinute = 0;
-    for (int girl = 1; girl <= 6; ++girl) {
+    for (int girl : Classmates) {
         Love[girl] = static_cast<Integer>(RandomBelow(5));
         MetFlag[girl] = 0;
     }

@@ -2,9 +2,10 @@
 
 #include <array>
 #include <cstdint>
+#include <ranges>
 #include <string>
 
-// The state that every screen of the game shares. One game per run: it is never reset.
+// The state that every screen of the game shares. One game per run: the game never resets it.
 namespace Velmoor2 {
 
 using Integer = std::int16_t;
@@ -22,12 +23,22 @@ enum Phase : Integer {
     ClosingTimePhase = 5,
 };
 
+// Heroines 1 to 6 are the classmates: the album's girls, met during play, the only ones with
+// Love and MetFlag entries. Heroines 7 and 8 appear only at closing time.
+constexpr int FirstClassmate = 1;
+constexpr int LastClassmate = 6;
+inline constexpr auto Classmates = std::views::iota(FirstClassmate, LastClassmate + 1);
+constexpr bool IsClassmate(int heroine)
+{
+    return heroine >= FirstClassmate && heroine <= LastClassmate;
+}
+
 // The line break of every two-line text: message boxes and labels.
 inline const std::string CrLf = "\r\n";
 inline Integer ClickFlag = False;
 inline Integer GameMinute = 0;
-inline std::array<Integer, 7> Love{};
-inline std::array<Integer, 7> MetFlag{};
+inline std::array<Integer, LastClassmate + 1> Love{};
+inline std::array<Integer, LastClassmate + 1> MetFlag{};
 inline Integer TargetGirl = 0;
 inline std::string PlayerNamae;
 inline std::string PlayerMyouji;
@@ -41,6 +52,10 @@ inline std::string SceneMidi;
 inline Integer SerifTop = 0;
 inline Integer GamePhase = NoGameYet;
 inline Integer CurrentPlace = 0;
+
+// Every shared variable, the music module's two among them, back to what a fresh run starts
+// with. The game never needs it (a run plays one game); tests that play many games do.
+void ResetGameState();
 
 // The clock text for a game minute: "4:30 PM" to "4:59 PM", then "5:00 PM".
 std::string ClockText(int gameMinute);

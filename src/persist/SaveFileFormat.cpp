@@ -111,12 +111,12 @@ std::optional<std::string> EncodeSaveFile(const SavedGame& game)
         bytes += *line + "\r\n";
     }
     bytes += IntegerLine(game.gameMinute) + "\r\n";
-    for (int h = 1; h <= 6; ++h) {
+    for (int h : Classmates) {
         const int love = game.love[h];
         bytes += HasLetter(love) ? std::string(1, static_cast<char>(LetterOfZero + love)) : IntegerLine(love);
         bytes += "\r\n";
     }
-    for (int h = 1; h <= 6; ++h) bytes += IntegerLine(game.metFlag[h]) + "\r\n";
+    for (int h : Classmates) bytes += IntegerLine(game.metFlag[h]) + "\r\n";
     bytes += IntegerLine(game.targetGirl) + "\r\n";
     bytes += IntegerLine(game.currentPlace) + "\r\n";
     return bytes;
@@ -135,9 +135,9 @@ ParsedSaveFile ParseSaveFile(std::string_view bytes)
     SavedGame game;
     bool ok = parse.TextField(1, game.myouji) && parse.TextField(2, game.namae) &&
               parse.IntegerField(3, game.gameMinute, 0, LastSavedMinute);
-    for (int h = 1; ok && h <= 6; ++h) ok = parse.AffectionField(3 + h, game.love[h]);
-    for (int h = 1; ok && h <= 6; ++h) ok = parse.IntegerField(9 + h, game.metFlag[h], 0, 1);
-    ok = ok && parse.IntegerField(16, game.targetGirl, 1, 6) && parse.IntegerField(17, game.currentPlace, 1, 7);
+    for (int h = FirstClassmate; ok && h <= LastClassmate; ++h) ok = parse.AffectionField(3 + h, game.love[h]);
+    for (int h = FirstClassmate; ok && h <= LastClassmate; ++h) ok = parse.IntegerField(9 + h, game.metFlag[h], 0, 1);
+    ok = ok && parse.IntegerField(16, game.targetGirl, FirstClassmate, LastClassmate) && parse.IntegerField(17, game.currentPlace, 1, 7);
     if (ok) result.game = std::move(game);
     return result;
 }

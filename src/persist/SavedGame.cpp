@@ -8,7 +8,7 @@ SavedGame CaptureGameState()
     game.myouji = PlayerMyouji;
     game.namae = PlayerNamae;
     game.gameMinute = GameMinute;
-    for (int h = 1; h <= 6; ++h) {
+    for (int h : Classmates) {
         game.love[h] = Love[h];
         game.metFlag[h] = MetFlag[h];
     }
@@ -22,7 +22,7 @@ void ApplyToGameState(const SavedGame& game)
     PlayerMyouji = game.myouji;
     PlayerNamae = game.namae;
     GameMinute = game.gameMinute;
-    for (int h = 1; h <= 6; ++h) {
+    for (int h : Classmates) {
         Love[h] = game.love[h];
         MetFlag[h] = game.metFlag[h];
     }

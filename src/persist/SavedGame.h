@@ -12,8 +12,8 @@ struct SavedGame {
     std::string myouji;                // PlayerMyouji
     std::string namae;                 // PlayerNamae
     Integer gameMinute = 0;
-    std::array<Integer, 7> love{};     // heroines 1 to 6; element 0 is not kept
-    std::array<Integer, 7> metFlag{};  // heroines 1 to 6; element 0 is not kept
+    std::array<Integer, LastClassmate + 1> love{};     // element 0 is not kept
+    std::array<Integer, LastClassmate + 1> metFlag{};  // element 0 is not kept
     Integer targetGirl = 0;
     Integer currentPlace = 0;
 

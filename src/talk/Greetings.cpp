@@ -3,8 +3,6 @@
 #include "game/StoryFiles.h"
 #include "game/StoryScript.h"
 
-#include <array>
-
 namespace Velmoor2 {
 
 std::string GreetingText(std::string_view id)
@@ -19,14 +17,6 @@ std::string GreetingText(std::string_view id)
                 return SpliceNames(line.substr(prefix.size()));
     }
     return "";
-}
-
-std::string HeroineName(int heroine)
-{
-    static constexpr std::array<const char*, 8> Names{
-        "呉羽　千鶴", "鴨居　ひなた", "椎名　ことり", "峠　美雪", "時任　玲奈", "飛鳥井　澪", "松浦　すず", "是永　かなえ",
-    };
-    return heroine >= 1 && heroine <= 8 ? Names[heroine - 1] : "";
 }
 
 }  // namespace Velmoor2

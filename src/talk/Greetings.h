@@ -1,5 +1,5 @@
 #pragma once
-// The heroines' first lines and names.
+// The heroines' first lines.
 #include <string>
 #include <string_view>
 
@@ -7,7 +7,5 @@ namespace Velmoor2 {
 
 // The greeting of a conversation id, with the player's family name where she says it.
 std::string GreetingText(std::string_view id);
-// The full name of heroine 1..8, family and given name joined by an ideographic space.
-std::string HeroineName(int heroine);
 
 }  // namespace Velmoor2

@@ -18,7 +18,7 @@ void Show(const SceneLine& line)
 void ShowTip()
 {
     const auto& tips = ScriptSection(CallsFile, "call 1 tip");
-    if (TargetGirl >= 1 && TargetGirl <= 6 && static_cast<size_t>(TargetGirl) <= tips.size())
+    if (IsClassmate(TargetGirl) && static_cast<size_t>(TargetGirl) <= tips.size())
         Show(tips[TargetGirl - 1]);
     WaitClick();
 }

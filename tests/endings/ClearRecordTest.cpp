@@ -21,6 +21,17 @@ TEST(ClearRecord, ALaterClearOrsIntoHerDigitAndKeepsTheOthers)
     EXPECT_EQ(UpdatedClearRecord("和x潤1", 3, OutcomeMutualLove), "和2潤1");
 }
 
+// A digit edited by hand beyond the game's 1 to 3 keeps what it says, and the new clear is added,
+// instead of growing into a letter that reads as no clear at all.
+TEST(ClearRecord, AHandEditedDigitKeepsItsOutcomeAndTakesTheNewOne)
+{
+    EXPECT_EQ(UpdatedClearRecord("修9潤1", 1, OutcomeMutualLove), "修3潤1");
+    EXPECT_EQ(RecordedOutcome(UpdatedClearRecord("修9", 1, OutcomeMutualLove), 1), 3);
+    EXPECT_EQ(UpdatedClearRecord("修9", 1, OutcomeConfession), "修1");
+    EXPECT_EQ(UpdatedClearRecord("修8", 1, OutcomeMutualLove), "修2");
+    EXPECT_EQ(UpdatedClearRecord("修8", 1, OutcomeConfession), "修1");
+}
+
 TEST(ClearRecord, AMarkerLeftLastGetsItsDigitWithoutLosingAnyEntry)
 {
     EXPECT_EQ(UpdatedClearRecord("修1智", 5, OutcomeConfession), "修1智1");

@@ -60,7 +60,7 @@ protected:
     static void PlayEndingOf(int girl, bool mutual)
     {
         MetFlag = {0, 1, 1, 1, 1, 1, 1};
-        if (girl <= 6)
+        if (IsClassmate(girl))
             Love[girl] = 9;
         else
             Love[1] = girl == 8 ? 3 : 1;

@@ -2,9 +2,13 @@
 // player, H the heroine), the picture on the first line only, and where the player's names go
 // (F family name, G given name; "s" when the name opens the line).
 #include "endings/EndingTexts.h"
-#include "talk/Greetings.h"
+#include "game/HeroineNames.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <optional>
+#include <vector>
 
 using namespace Velmoor2;
 
@@ -74,11 +78,36 @@ TEST(EndingScripts, GateEpiloguesAndStaffRollAreAllThere)
     EXPECT_FALSE(EpilogueOpening().empty());
     for (int girl = 1; girl <= 8; ++girl)
         EXPECT_FALSE(EpilogueLines(girl).empty()) << girl;
-    for (int tick : {1, 3, 5, 7, 9, 11, 13, 15, 18}) {
-        const StaffPage* page = StaffPageAtTick(tick);
-        ASSERT_NE(page, nullptr) << tick;
-        EXPECT_FALSE(page->names.empty()) << tick;
+}
+
+// The roll's pages, their ticks, titles and pictures are fixed; between them nothing changes.
+TEST(EndingScripts, StaffRollTurnsToTheFixedPagesAtTheFixedTicks)
+{
+    struct Page { int tick; const char* title; const char* picture; int nameLines; };
+    const std::vector<Page> pages{
+        {0, "", "", 1}, {1, "ＣＧ（人物）", "C210C", 1}, {3, "ＣＧ（背景）", "C250C", 1},
+        {5, "ＢＧＭ", "C230C", 2}, {7, "プログラミング", "C240C", 1}, {9, "美術室資料協力", "C220D", 1},
+        {11, "想い出の提供", "C260C", 1}, {13, "スーパーバイザ", "C270C", 2}, {15, "企画", "C200B", 1},
+        {18, "製作", "C280D", 1}, {21, "", "C286C", 1},
+    };
+    size_t next = 0;
+    for (int tick = 0; tick <= 23; ++tick) {
+        const std::optional<StaffPage> page = StaffPageAtTick(tick, 6);
+        if (next == pages.size() || pages[next].tick != tick) {
+            EXPECT_FALSE(page) << "a page at tick " << tick;
+            continue;
+        }
+        const Page& expected = pages[next++];
+        ASSERT_TRUE(page) << tick;
+        EXPECT_EQ(page->title, expected.title) << tick;
+        EXPECT_EQ(page->pictureCode, expected.picture) << tick;
+        const auto lineEnds = std::count(page->names.begin(), page->names.end(), '\n');
+        EXPECT_EQ(lineEnds + 1, expected.nameLines) << tick;
+        EXPECT_EQ(std::count(page->names.begin(), page->names.end(), '\r'), lineEnds) << "CR LF between lines";
     }
-    EXPECT_EQ(StaffPageAtTick(2), nullptr);
-    EXPECT_EQ(StaffPageAtTick(5)->names.find("\r\n") != std::string::npos, true);  // two composers
+    EXPECT_EQ(StaffPageAtTick(0, 6)->names, "'Velmoor Episode2' staff");
+    EXPECT_EQ(StaffPageAtTick(15, 6)->names, "Ｃｏｒｖａｎｅ－internet－");
+    EXPECT_EQ(StaffPageAtTick(18, 6)->names, "Ｃｏｒｖａｎｅ");
+    EXPECT_EQ(StaffPageAtTick(21, 8)->names, "また　遊んでね。");
+    EXPECT_EQ(StaffPageAtTick(21, 8)->pictureCode, "C288C");
 }

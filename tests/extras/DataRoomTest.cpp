@@ -52,8 +52,12 @@ TEST_F(DataRoom, AnEntryWithoutAKnownMarkerKeepsAnEmptyRow)
 TEST_F(DataRoom, EveryListedNameStartsWithTheInitialTheReplayLooksFor)
 {
     const char* initials[] = {"呉", "鴨", "椎", "峠", "時", "飛", "松", "是"};
-    for (int heroine = 1; heroine <= 8; ++heroine)
+    for (int heroine = 1; heroine <= 8; ++heroine) {
         EXPECT_EQ(ListedName(heroine).rfind(initials[heroine - 1], 0), 0u) << heroine;
+        // The narrow list parts family and given name with a half-width space.
+        EXPECT_EQ(ListedName(heroine).find("\u3000"), std::string::npos) << heroine;
+        EXPECT_NE(ListedName(heroine).find(' '), std::string::npos) << heroine;
+    }
 }
 
 TEST_F(DataRoom, EraseAsksFirstAndRemovesRecordAndNamesButLeavesTheListShown)

@@ -1,6 +1,7 @@
 // The start screen: the greeting by hour, the menu's colours, name entry and the new game it
 // starts, the continued game, and the data room's gate.
 #include "game/Random.h"
+#include "media/CV_Midi.h"
 #include "persist/GameSettings.h"
 #include "persist/SaveFile.h"
 #include "support/CurrentFolder.h"
@@ -102,7 +103,7 @@ TEST_F(StartScreen, ANewGameDrawsAffectionClearsFlagsAndTellsTheOpeningUpToTheAl
     EXPECT_EQ(GetGameSetting(MyoujiKey), " ");
     EXPECT_EQ(GetGameSetting(NamaeKey), "悠");
     EXPECT_EQ(TargetGirl, 4);
-    for (int girl = 1; girl <= 6; ++girl) {
+    for (int girl : Classmates) {
         const int drawn = girl == 4 ? Love[girl] + 2 : Love[girl];
         EXPECT_GE(drawn, 0) << girl;
         EXPECT_LE(drawn, 4) << girl;

@@ -1,5 +1,6 @@
 // The title: the caption cycle, the start label's colours, and Shift/Ctrl/Alt switching the
 // music off for the run; a click in the middle of the fade leaves cleanly.
+#include "media/CV_Midi.h"
 #include "platform/Input.h"
 #include "platform/Timer.h"
 #include "support/FrontScreens.h"

@@ -124,7 +124,7 @@ TEST(SaveFileRoundTrip, EveryPlacePickAndClock)
 {
     SavedGame game = PoolAtFourFortyTwo();
     for (Integer place = 1; place <= 7; ++place)
-        for (Integer girl = 1; girl <= 6; ++girl)
+        for (Integer girl : Classmates)
             for (Integer minute : {0, 1, 29, 30, 45, 1440}) {
                 game.currentPlace = place;
                 game.targetGirl = girl;

@@ -63,17 +63,6 @@ protected:
     fs::path folder;
 };
 
-void ResetGameState()
-{
-    PlayerMyouji.clear();
-    PlayerNamae.clear();
-    GameMinute = 0;
-    Love = {};
-    MetFlag = {};
-    TargetGirl = 0;
-    CurrentPlace = 0;
-}
-
 }  // namespace
 
 TEST_F(SaveFile, WrittenInTheCurrentFolderUnderItsOwnName)

@@ -3,6 +3,7 @@
 // room's replay and its erase. Each game runs in a child process, since every game ends the
 // program; the files it leaves are checked afterwards.
 #include "endings/ClearRecord.h"
+#include "game/HeroineNames.h"
 #include "persist/GameSettings.h"
 #include "persist/SaveFile.h"
 #include "support/CurrentFolder.h"
@@ -91,24 +92,20 @@ PlayPlan MutualLoveWith(int girl)
 constexpr const char* ScreensOfANewGame = "screen logo.*screen title.*screen start.*screen main.*screen album.*"
                                           "screen main.*screen staff roll";
 
-// The speaker's name as the scene shows it, for the six heroines, the junior and the neighbour.
-constexpr const char* SpeakerNames[] = {"", "呉羽　千鶴", "鴨居　ひなた", "椎名　ことり", "峠　美雪",
-                                        "時任　玲奈", "飛鳥井　澪", "松浦　すず", "是永　かなえ"};
-
 // What a new game shows up to its end: the screens in order, the gate closing, the girl who
 // came after him speaking, and the staff roll's farewell on its last page.
 std::string ANewGameEndingWith(int girl)
 {
     return "screen logo.*screen title.*screen start.*screen main.*screen album.*screen main.*"
            "text : 五時のチャイム.*text "
-        + std::string(SpeakerNames[girl]) + ": .*screen staff roll.*roll page  \\| また　遊んでね。";
+        + HeroineName(girl) + ": .*screen staff roll.*roll page  \\| また　遊んでね。";
 }
 
 }  // namespace
 
 TEST_F(WholeGame, EachHeroineConfessesToAPlayerWhoPickedAnother)
 {
-    for (int girl = 1; girl <= 6; ++girl) {
+    for (int girl : Classmates) {
         EXPECT_EXIT(Plays(ConfessionOf(girl)), testing::ExitedWithCode(0), ANewGameEndingWith(girl)) << girl;
         EXPECT_EQ(RecordedOutcome(Record(), girl), OutcomeConfession) << girl << " " << Record();
         EXPECT_FALSE(std::filesystem::exists(SaveFileName));
@@ -117,7 +114,7 @@ TEST_F(WholeGame, EachHeroineConfessesToAPlayerWhoPickedAnother)
 
 TEST_F(WholeGame, EachHeroinePickedInTheAlbumEndsInMutualLove)
 {
-    for (int girl = 1; girl <= 6; ++girl) {
+    for (int girl : Classmates) {
         EXPECT_EXIT(Plays(MutualLoveWith(girl)), testing::ExitedWithCode(0), ANewGameEndingWith(girl)) << girl;
         EXPECT_EQ(RecordedOutcome(Record(), girl), OutcomeMutualLove) << girl;
     }

@@ -7,7 +7,6 @@
 #include "frontend/VelTitle.h"
 #include "game/GameState.h"
 #include "game/VelMain.h"
-#include "media/CV_Midi.h"
 #include "platform/Application.h"
 #include "platform/MessageBox.h"
 #include "talk/VelSerif.h"
@@ -30,17 +29,7 @@ protected:
             madeConfig = pattern;
         }
         ::setenv("XDG_CONFIG_HOME", std::getenv("VELMOOR_FRONT_CONFIG"), 1);
-        using namespace Velmoor2;
-        Love = {};
-        MetFlag = {};
-        TargetGirl = 0;
-        GameMinute = 0;
-        CurrentPlace = 0;
-        GamePhase = NoGameYet;
-        ClickFlag = False;
-        PlayerMyouji.clear();
-        PlayerNamae.clear();
-        CV_Midi::MidiOff = false;
+        Velmoor2::ResetGameState();
     }
     void TearDown() override
     {

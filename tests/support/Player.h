@@ -183,7 +183,7 @@ private:
     {
         using namespace Velmoor2;
         unsigned met = 0;
-        for (int girl = 1; girl <= 6; ++girl)
+        for (int girl : Classmates)
             met |= MetFlag[girl] ? 1u << girl : 0u;
         const int destination = planner_.Destination(GameMinute, CurrentPlace, met);
         if (destination == 0 || !main.Command1[destination - 1]->IsEnabled())

@@ -19,13 +19,10 @@ protected:
     {
         inGameDirectory = std::make_unique<CurrentFolder>(VEL_GAME_DIR);
         using namespace Velmoor2;
+        ResetGameState();
         PlayerMyouji = "高瀬";
         PlayerNamae = "悠";
-        Love = {};
-        MetFlag = {};
-        TalkKey.clear();
         TargetGirl = 9;
-        GameMinute = 0;
         CurrentPlace = 3;
         GamePhase = FreeAtPlace;
         TheMainScreen.Get().Form.Show();

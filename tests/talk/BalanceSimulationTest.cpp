@@ -88,7 +88,7 @@ int PlayGame(const std::vector<std::string>& ids, int albumGirl, const std::map<
     std::uniform_real_distribution<double> unit(0.0, 1.0);
     Love = {};
     MetFlag = {};
-    for (int girl = 1; girl <= 6; ++girl)
+    for (int girl : Classmates)
         Love[girl] = static_cast<Integer>(random() % 5);
     Love[albumGirl] = static_cast<Integer>(Love[albumGirl] - 2);
     for (const std::string& id : ids) {
@@ -112,7 +112,7 @@ TEST(BalanceSimulation, AnAttentivePlayerCanWinEachGirlAndAWandererSeesEveryEndi
     ASSERT_EQ(changes.size(), 35u);
     constexpr int Games = 2000;
     std::mt19937 random(5);
-    for (int girl = 1; girl <= 6; ++girl) {
+    for (int girl : Classmates) {
         const std::vector<std::string> route = RouteTo(girl);
         Tally tally;
         for (tally.games = 0; tally.games < Games; ++tally.games)

@@ -16,17 +16,11 @@ protected:
     {
         PlayingGame::SetUp();
         GameMinute = 3;
-        CallCount = 0;
         Platform::SetIdleHook([this] {
             shown.push_back(TheMainScreen.Get().Label1.Caption());
             TheMainScreen.Get().Label1.SimulateClick();
             Platform::Defer([] {});
         });
-    }
-    void TearDown() override
-    {
-        CallCount = 0;
-        PlayingGame::TearDown();
     }
     void WalkTo(int place)
     {

@@ -1,0 +1,12 @@
+#include "game/HeroineNames.h"
+
+#include "game/StoryScript.h"
+
+namespace Velmoor2 {
+
+std::string HeroineName(int heroine)
+{
+    return KeyedText("story/heroines.txt", "names", "heroine " + std::to_string(heroine));
+}
+
+}  // namespace Velmoor2
