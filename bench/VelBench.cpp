@@ -4,8 +4,8 @@
 // response lookup, and the level of every song through the game's first soundfont. The idle stretches last `seconds` (60 by
 // default; a short run gives rougher CPU figures).
 #include "frontend/Demoform.h"
-#include "game/GameState.h"
-#include "game/Random.h"
+#include "core/GameState.h"
+#include "core/Random.h"
 #include "game/Scenes.h"
 #include "game/VelMain.h"
 #include "media/CV_Midi.h"

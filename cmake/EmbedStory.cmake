@@ -4,7 +4,7 @@
 file(GLOB_RECURSE story_files RELATIVE ${CONTENT_DIR} ${CONTENT_DIR}/story/*.txt ${CONTENT_DIR}/talk/*.txt)
 list(SORT story_files)
 set(body "// Written by the build from content/story; edit the texts there.\n")
-string(APPEND body "#include \"game/StoryFiles.h\"\n\nnamespace Velmoor2 {\n\n")
+string(APPEND body "#include \"core/StoryFiles.h\"\n\nnamespace Velmoor2 {\n\n")
 string(APPEND body "const std::vector<StoryFile>& StoryFiles()\n{\n    static const std::vector<StoryFile> files = {\n")
 foreach(name IN LISTS story_files)
   file(READ ${CONTENT_DIR}/${name} text)

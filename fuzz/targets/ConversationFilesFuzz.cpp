@@ -3,7 +3,7 @@
 // order, parted by a NUL byte; the conversation looked up is the first field of the first file.
 #include "FuzzCheck.h"
 #include "ScratchFolder.h"
-#include "game/Utf8.h"
+#include "core/Utf8.h"
 #include "platform/Cp932.h"
 #include "talk/ConversationFiles.h"
 #include "talk/FieldReader.h"

@@ -1,7 +1,7 @@
 // The one code page converter over any bytes: a text it reads can be written back, and reads the
 // same again; a text it writes can be read.
 #include "FuzzCheck.h"
-#include "game/Utf8.h"
+#include "core/Utf8.h"
 #include "platform/Cp932.h"
 
 #include <cstdint>

@@ -1,8 +1,8 @@
 // The story-script reader over any text: what it reads has the shape it promises, and written
 // back as a script it reads the same. The first two lines name the player for the name markers.
 #include "FuzzCheck.h"
-#include "game/GameState.h"
-#include "game/StoryScript.h"
+#include "core/GameState.h"
+#include "core/StoryScript.h"
 
 #include <cstdint>
 #include <string>

@@ -1,6 +1,6 @@
 #include "endings/ClearRecord.h"
 
-#include "game/Utf8.h"
+#include "core/Utf8.h"
 
 namespace Velmoor2 {
 namespace {

@@ -4,7 +4,7 @@
 #include "endings/ConfessionScene.h"
 #include "endings/EndingTexts.h"
 #include "endings/Epilogue.h"
-#include "game/GameState.h"
+#include "core/GameState.h"
 #include "game/Movement.h"
 #include "game/Scenes.h"
 #include "game/VelMain.h"

@@ -2,7 +2,7 @@
 
 #include "endings/EndingTexts.h"
 #include "endings/ScriptPlayer.h"
-#include "game/GameState.h"
+#include "core/GameState.h"
 
 namespace Velmoor2 {
 

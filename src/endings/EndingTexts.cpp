@@ -1,6 +1,6 @@
 #include "endings/EndingTexts.h"
 
-#include "game/GameState.h"
+#include "core/GameState.h"
 
 #include <string_view>
 

@@ -1,6 +1,6 @@
 #pragma once
 // The endings' words, read from the story texts built into the game (content/story/endings).
-#include "game/StoryScript.h"
+#include "core/StoryScript.h"
 
 #include <optional>
 #include <string>

@@ -4,7 +4,7 @@
 #include "endings/EndingTexts.h"
 #include "endings/ScriptPlayer.h"
 #include "endings/VelEnding.h"
-#include "game/GameState.h"
+#include "core/GameState.h"
 #include "game/Scenes.h"
 #include "media/CV_Midi.h"
 #include "persist/GameSettings.h"

@@ -1,6 +1,6 @@
 #pragma once
 // Plays story lines on the main screen, each followed by the player's click.
-#include "game/StoryScript.h"
+#include "core/StoryScript.h"
 
 #include <vector>
 

@@ -4,7 +4,7 @@
 #include "game/VelMain.h"
 #include "media/CV_Midi.h"
 #include "platform/Application.h"
-#include "startup/CenterForm.h"
+#include "core/CenterForm.h"
 
 #include <optional>
 

@@ -1,8 +1,8 @@
 #pragma once
 // The staff roll: credit pages on a 3.5-second clock, the confessing heroine's picture and a
 // farewell, then the window closes itself. A replay can be cut short on the names.
-#include "game/GameState.h"
-#include "game/ScreenSlot.h"
+#include "core/GameState.h"
+#include "core/ScreenSlot.h"
 #include "platform/Image.h"
 #include "platform/Label.h"
 #include "platform/Timer.h"

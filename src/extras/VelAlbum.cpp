@@ -1,8 +1,8 @@
 #include "extras/VelAlbum.h"
 
 #include "game/Scenes.h"
-#include "game/StoryScript.h"
-#include "startup/CenterForm.h"
+#include "core/StoryScript.h"
+#include "core/CenterForm.h"
 
 namespace Velmoor2 {
 namespace {

@@ -2,8 +2,8 @@
 // The class album: the neighbouring class's page of snapshots. The pointer over a photo shows
 // the player's thought about that classmate; a click on one of the six girls picks the girl he
 // will look for, at the cost of 2 points of her affection.
-#include "game/GameState.h"
-#include "game/ScreenSlot.h"
+#include "core/GameState.h"
+#include "core/ScreenSlot.h"
 #include "platform/Image.h"
 #include "platform/Label.h"
 #include "platform/Window.h"

@@ -3,14 +3,14 @@
 #include "endings/ClearRecord.h"
 #include "endings/ClosingTime.h"
 #include "frontend/VelStart.h"
-#include "game/GameState.h"
-#include "game/HeroineNames.h"
-#include "game/Utf8.h"
+#include "core/GameState.h"
+#include "core/HeroineNames.h"
+#include "core/Utf8.h"
 #include "game/VelMain.h"
 #include "persist/GameSettings.h"
 #include "platform/Input.h"
 #include "platform/MessageBox.h"
-#include "startup/CenterForm.h"
+#include "core/CenterForm.h"
 
 #include <iostream>
 

@@ -3,7 +3,7 @@
 // mark (confession or mutual love); the erase of all records; and, once all eight are cleared,
 // a hidden replay of any ending (Shift + Ctrl, or Shift + Ctrl + Alt, and a double-click on a
 // portrait).
-#include "game/ScreenSlot.h"
+#include "core/ScreenSlot.h"
 #include "platform/CommandButton.h"
 #include "platform/Image.h"
 #include "platform/Label.h"

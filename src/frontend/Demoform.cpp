@@ -2,7 +2,7 @@
 
 #include "media/CV_Midi.h"
 #include "platform/Application.h"
-#include "startup/CenterForm.h"
+#include "core/CenterForm.h"
 
 namespace Velmoor2 {
 namespace {

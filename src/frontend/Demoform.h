@@ -1,8 +1,8 @@
 #pragma once
 // The maker's logo: the logotype drawn letter by letter on a small black window, a two-frame
 // sprite beside it, the year and a short jingle; after 24 ticks of 200 ms it hides itself.
-#include "game/GameState.h"
-#include "game/ScreenSlot.h"
+#include "core/GameState.h"
+#include "core/ScreenSlot.h"
 #include "platform/Image.h"
 #include "platform/Label.h"
 #include "platform/Shape.h"

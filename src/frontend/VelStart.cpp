@@ -2,16 +2,16 @@
 
 #include "extras/VelDatarm.h"
 #include "frontend/VelTitle.h"
-#include "game/GameState.h"
-#include "game/Random.h"
+#include "core/GameState.h"
+#include "core/Random.h"
 #include "game/StartGame.h"
-#include "game/StoryScript.h"
+#include "core/StoryScript.h"
 #include "media/CV_Midi.h"
 #include "persist/GameSettings.h"
 #include "persist/SaveFile.h"
 #include "platform/Application.h"
 #include "platform/MessageBox.h"
-#include "startup/CenterForm.h"
+#include "core/CenterForm.h"
 
 #include <ctime>
 #include <iostream>

@@ -1,7 +1,7 @@
 #pragma once
 // The start screen: the guide, 松浦 すず, greets the player by the hour and offers a new game
 // (name entry), the saved game, or the data room for players who have finished a game.
-#include "game/ScreenSlot.h"
+#include "core/ScreenSlot.h"
 #include "platform/CommandButton.h"
 #include "platform/Image.h"
 #include "platform/Label.h"

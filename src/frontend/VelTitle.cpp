@@ -1,10 +1,10 @@
 #include "frontend/VelTitle.h"
 
 #include "frontend/VelStart.h"
-#include "game/StoryScript.h"
+#include "core/StoryScript.h"
 #include "media/CV_Midi.h"
 #include "platform/Application.h"
-#include "startup/CenterForm.h"
+#include "core/CenterForm.h"
 
 namespace Velmoor2 {
 namespace {

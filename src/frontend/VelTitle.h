@@ -2,7 +2,7 @@
 // The title screen: the artwork, the start label, and the captions "Episode" and "2" fading in
 // over the artwork on a 13 / 10 / 3 second cycle. Shift, Ctrl or Alt on the start label
 // silences the music for the whole run.
-#include "game/ScreenSlot.h"
+#include "core/ScreenSlot.h"
 #include "platform/Label.h"
 #include "platform/Shape.h"
 #include "platform/Timer.h"

@@ -1,6 +1,6 @@
 #include "game/Movement.h"
 
-#include "game/GameState.h"
+#include "core/GameState.h"
 #include "game/PlaceButtonRule.h"
 #include "game/Places.h"
 #include "game/Scenes.h"

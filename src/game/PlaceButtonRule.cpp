@@ -1,6 +1,6 @@
 #include "game/PlaceButtonRule.h"
 
-#include "game/GameState.h"
+#include "core/GameState.h"
 #include "game/Places.h"
 
 namespace Velmoor2 {

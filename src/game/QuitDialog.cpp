@@ -1,6 +1,6 @@
 #include "game/QuitDialog.h"
 
-#include "game/GameState.h"
+#include "core/GameState.h"
 #include "media/CV_Midi.h"
 #include "persist/SaveForLater.h"
 #include "platform/Application.h"

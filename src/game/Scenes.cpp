@@ -1,6 +1,6 @@
 #include "game/Scenes.h"
 
-#include "game/GameState.h"
+#include "core/GameState.h"
 #include "game/Movement.h"
 #include "game/SceneTexts.h"
 #include "game/VelMain.h"

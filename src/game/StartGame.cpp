@@ -2,10 +2,10 @@
 
 #include "extras/VelAlbum.h"
 #include "frontend/VelStart.h"
-#include "game/GameState.h"
+#include "core/GameState.h"
 #include "game/Movement.h"
 #include "game/Scenes.h"
-#include "game/StoryScript.h"
+#include "core/StoryScript.h"
 #include "game/VelMain.h"
 
 namespace Velmoor2 {

@@ -8,7 +8,7 @@
 #include "game/QuitDialog.h"
 #include "media/CV_Midi.h"
 #include "platform/Input.h"
-#include "startup/CenterForm.h"
+#include "core/CenterForm.h"
 #include "talk/EncounterTable.h"
 #include "talk/Encounters.h"
 #include "talk/PhoneCall.h"

@@ -1,8 +1,8 @@
 #pragma once
 // The main screen: the scene picture, speaker and text, the clock, the seven place buttons and
 // the walking footprints. Its one-minute timer is the game's clock.
-#include "game/GameState.h"
-#include "game/ScreenSlot.h"
+#include "core/GameState.h"
+#include "core/ScreenSlot.h"
 #include "platform/CommandButton.h"
 #include "platform/Image.h"
 #include "platform/Label.h"

@@ -1,6 +1,6 @@
 #include "persist/DisplaySetting.h"
 
-#include "game/NumericText.h"
+#include "core/NumericText.h"
 #include "persist/GameSettings.h"
 #include "platform/SettingsFile.h"
 

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "game/NumericText.h"
+#include "core/NumericText.h"
 #include "platform/Cp932.h"
 
 namespace Velmoor2 {

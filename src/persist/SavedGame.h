@@ -4,7 +4,7 @@
 #include <array>
 #include <string>
 
-#include "game/GameState.h"
+#include "core/GameState.h"
 
 namespace Velmoor2 {
 

@@ -2,7 +2,7 @@
 
 #include "frontend/Demoform.h"
 #include "frontend/VelTitle.h"
-#include "game/Random.h"
+#include "core/Random.h"
 #include "media/CV_Midi.h"
 #include "platform/Application.h"
 

@@ -1,7 +1,7 @@
 #include "talk/ConversationFiles.h"
 
-#include "game/NumericText.h"
-#include "game/Utf8.h"
+#include "core/NumericText.h"
+#include "core/Utf8.h"
 #include "platform/Cp932.h"
 #include "talk/FieldReader.h"
 

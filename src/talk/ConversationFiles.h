@@ -2,7 +2,7 @@
 // The three conversation files of the current directory, looked up as the game reads them:
 // the ten reply codes of a conversation, a reply's caption, and her response to it. Every
 // failure comes back as a message that names the file and what is missing.
-#include "game/GameState.h"
+#include "core/GameState.h"
 
 #include <array>
 #include <string>

@@ -1,7 +1,7 @@
 #include "talk/Encounters.h"
 
-#include "game/GameState.h"
-#include "game/HeroineNames.h"
+#include "core/GameState.h"
+#include "core/HeroineNames.h"
 #include "game/Scenes.h"
 #include "talk/Conversation.h"
 #include "talk/EncounterTable.h"

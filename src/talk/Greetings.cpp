@@ -1,7 +1,7 @@
 #include "talk/Greetings.h"
 
-#include "game/StoryFiles.h"
-#include "game/StoryScript.h"
+#include "core/StoryFiles.h"
+#include "core/StoryScript.h"
 
 namespace Velmoor2 {
 

@@ -1,8 +1,8 @@
 #include "talk/PhoneCall.h"
 
-#include "game/GameState.h"
+#include "core/GameState.h"
 #include "game/Scenes.h"
-#include "game/StoryScript.h"
+#include "core/StoryScript.h"
 
 namespace Velmoor2 {
 namespace {

@@ -1,6 +1,6 @@
 #include "talk/VelSerif.h"
 
-#include "game/GameState.h"
+#include "core/GameState.h"
 #include "platform/Application.h"
 #include "talk/Conversation.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // The reply dialog: five replies under the prompt, just below the main screen. It does not block
 // the main screen; the clock keeps running while the player thinks.
-#include "game/ScreenSlot.h"
+#include "core/ScreenSlot.h"
 #include "platform/CommandButton.h"
 #include "platform/Label.h"
 #include "platform/Window.h"

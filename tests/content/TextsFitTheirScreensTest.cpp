@@ -2,9 +2,9 @@
 // text under the picture, the reply buttons and the album's caption, with names of a usual
 // length spliced in. A text cut off at its last line is lost to the player.
 #include "extras/VelAlbum.h"
-#include "game/GameState.h"
-#include "game/StoryFiles.h"
-#include "game/StoryScript.h"
+#include "core/GameState.h"
+#include "core/StoryFiles.h"
+#include "core/StoryScript.h"
 #include "game/VelMain.h"
 #include "platform/Application.h"
 #include "platform/AtomicFile.h"

@@ -2,9 +2,9 @@
 // the names of its people and only the rooms it lists, the rooftop and the art room speaking
 // of themselves alone. The world file is read here, so the texts answer to it and not to a
 // copy of it.
-#include "game/HeroineNames.h"
-#include "game/StoryFiles.h"
-#include "game/StoryScript.h"
+#include "core/HeroineNames.h"
+#include "core/StoryFiles.h"
+#include "core/StoryScript.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // player, H the heroine), the picture on the first line only, and where the player's names go
 // (F family name, G given name; "s" when the name opens the line).
 #include "endings/EndingTexts.h"
-#include "game/HeroineNames.h"
+#include "core/HeroineNames.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The class album: thoughts under the photos as the pointer moves, the pick of the first click
 // and its cost, the closing second click, and the boys' photos doing nothing.
-#include "game/StoryScript.h"
+#include "core/StoryScript.h"
 #include "support/FrontScreens.h"
 
 using namespace Velmoor2;

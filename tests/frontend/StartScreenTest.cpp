@@ -1,6 +1,6 @@
 // The start screen: the greeting by hour, the menu's colours, name entry and the new game it
 // starts, the continued game, and the data room's gate.
-#include "game/Random.h"
+#include "core/Random.h"
 #include "media/CV_Midi.h"
 #include "persist/GameSettings.h"
 #include "persist/SaveFile.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "game/GameState.h"
+#include "core/GameState.h"
 
 using Velmoor2::ClockText;
 

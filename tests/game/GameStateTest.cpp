@@ -1,6 +1,6 @@
 // A reset leaves the shared state as a fresh run starts with it: every number 0, every flag
 // False, every text empty, music not switched off.
-#include "game/GameState.h"
+#include "core/GameState.h"
 #include "media/CV_Midi.h"
 
 #include <gtest/gtest.h>

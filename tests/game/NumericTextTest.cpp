@@ -1,4 +1,4 @@
-#include "game/NumericText.h"
+#include "core/NumericText.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include "extras/VelDatarm.h"
 #include "frontend/VelStart.h"
 #include "frontend/VelTitle.h"
-#include "game/GameState.h"
+#include "core/GameState.h"
 #include "game/VelMain.h"
 #include "platform/Application.h"
 #include "platform/MessageBox.h"

@@ -1,7 +1,7 @@
 #pragma once
 // A game in progress on the real main screen, with the game directory's data files and
 // pictures, and a player who clicks at once whenever the game waits for a click.
-#include "game/GameState.h"
+#include "core/GameState.h"
 #include "game/Movement.h"
 #include "game/VelMain.h"
 #include "platform/Application.h"

@@ -3,7 +3,7 @@
 // Walking, arrivals and coming-by follow the main screen's clock; replies are drawn as the game
 // draws them. The rates are printed for the balance notes and the attentive player must win.
 #include "endings/ClosingDecision.h"
-#include "game/GameState.h"
+#include "core/GameState.h"
 #include "game/Places.h"
 #include "support/CurrentFolder.h"
 #include "support/RoutePlanner.h"

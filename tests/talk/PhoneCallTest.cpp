@@ -1,6 +1,6 @@
 // The friend's calls come during long walks only, and the first one tips the player off
 // about the girl he picked in the album.
-#include "game/StoryScript.h"
+#include "core/StoryScript.h"
 #include "support/PlayingGame.h"
 
 #include <algorithm>

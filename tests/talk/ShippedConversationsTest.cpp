@@ -1,6 +1,6 @@
 // The conversation files the build ships, read the way the game reads them, so that no player
 // ever meets the missing-data report from our own files.
-#include "game/GameState.h"
+#include "core/GameState.h"
 #include "platform/Cp932.h"
 #include "support/CurrentFolder.h"
 #include "talk/ConversationFiles.h"

@@ -1,4 +1,4 @@
-#include "game/Random.h"
+#include "core/Random.h"
 
 #include <chrono>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "startup/CenterForm.h"
+#include "core/CenterForm.h"
 
 #include "platform/Application.h"
 

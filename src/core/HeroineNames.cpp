@@ -1,6 +1,6 @@
-#include "game/HeroineNames.h"
+#include "core/HeroineNames.h"
 
-#include "game/StoryScript.h"
+#include "core/StoryScript.h"
 
 namespace Velmoor2 {
 

@@ -1,4 +1,4 @@
-#include "game/GameState.h"
+#include "core/GameState.h"
 
 #include "media/CV_Midi.h"
 

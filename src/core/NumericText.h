@@ -1,7 +1,7 @@
 #pragma once
 // A number read from the start of a text: leading blanks skipped, an optional sign, then digits
 // up to the first character that cannot continue it; no number reads as 0.
-#include "game/GameState.h"
+#include "core/GameState.h"
 
 #include <cstddef>
 #include <string_view>

@@ -1,7 +1,7 @@
-#include "game/StoryScript.h"
+#include "core/StoryScript.h"
 
-#include "game/GameState.h"
-#include "game/StoryFiles.h"
+#include "core/GameState.h"
+#include "core/StoryFiles.h"
 
 #include <map>
 
