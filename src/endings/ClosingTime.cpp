@@ -1,10 +1,10 @@
 #include "endings/ClosingTime.h"
 
+#include "core/GameState.h"
 #include "endings/ClosingDecision.h"
 #include "endings/ConfessionScene.h"
 #include "endings/EndingTexts.h"
 #include "endings/Epilogue.h"
-#include "core/GameState.h"
 #include "game/Movement.h"
 #include "game/Scenes.h"
 #include "game/VelMain.h"

@@ -1,8 +1,8 @@
 #include "endings/ConfessionScene.h"
 
+#include "core/GameState.h"
 #include "endings/EndingTexts.h"
 #include "endings/ScriptPlayer.h"
-#include "core/GameState.h"
 
 namespace Velmoor2 {
 

@@ -1,10 +1,10 @@
 #include "endings/Epilogue.h"
 
+#include "core/GameState.h"
 #include "endings/ClearRecord.h"
 #include "endings/EndingTexts.h"
 #include "endings/ScriptPlayer.h"
 #include "endings/VelEnding.h"
-#include "core/GameState.h"
 #include "game/Scenes.h"
 #include "media/CV_Midi.h"
 #include "persist/GameSettings.h"

@@ -1,10 +1,10 @@
 #include "endings/VelEnding.h"
 
+#include "core/CenterForm.h"
 #include "endings/EndingTexts.h"
 #include "game/VelMain.h"
 #include "media/CV_Midi.h"
 #include "platform/Application.h"
-#include "core/CenterForm.h"
 
 #include <optional>
 

@@ -1,8 +1,8 @@
 #include "extras/VelAlbum.h"
 
-#include "game/Scenes.h"
-#include "core/StoryScript.h"
 #include "core/CenterForm.h"
+#include "core/StoryScript.h"
+#include "game/Scenes.h"
 
 namespace Velmoor2 {
 namespace {

@@ -1,16 +1,16 @@
 #include "extras/VelDatarm.h"
 
-#include "endings/ClearRecord.h"
-#include "endings/ClosingTime.h"
-#include "frontend/VelStart.h"
+#include "core/CenterForm.h"
 #include "core/GameState.h"
 #include "core/HeroineNames.h"
 #include "core/Utf8.h"
+#include "endings/ClearRecord.h"
+#include "endings/ClosingTime.h"
+#include "frontend/VelStart.h"
 #include "game/VelMain.h"
 #include "persist/GameSettings.h"
 #include "platform/Input.h"
 #include "platform/MessageBox.h"
-#include "core/CenterForm.h"
 
 #include <iostream>
 

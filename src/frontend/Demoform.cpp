@@ -1,8 +1,8 @@
 #include "frontend/Demoform.h"
 
+#include "core/CenterForm.h"
 #include "media/CV_Midi.h"
 #include "platform/Application.h"
-#include "core/CenterForm.h"
 
 namespace Velmoor2 {
 namespace {

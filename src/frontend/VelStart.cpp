@@ -1,17 +1,17 @@
 #include "frontend/VelStart.h"
 
-#include "extras/VelDatarm.h"
-#include "frontend/VelTitle.h"
+#include "core/CenterForm.h"
 #include "core/GameState.h"
 #include "core/Random.h"
-#include "game/StartGame.h"
 #include "core/StoryScript.h"
+#include "extras/VelDatarm.h"
+#include "frontend/VelTitle.h"
+#include "game/StartGame.h"
 #include "media/CV_Midi.h"
 #include "persist/GameSettings.h"
 #include "persist/SaveFile.h"
 #include "platform/Application.h"
 #include "platform/MessageBox.h"
-#include "core/CenterForm.h"
 
 #include <ctime>
 #include <iostream>

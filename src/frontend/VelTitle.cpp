@@ -1,10 +1,10 @@
 #include "frontend/VelTitle.h"
 
-#include "frontend/VelStart.h"
+#include "core/CenterForm.h"
 #include "core/StoryScript.h"
+#include "frontend/VelStart.h"
 #include "media/CV_Midi.h"
 #include "platform/Application.h"
-#include "core/CenterForm.h"
 
 namespace Velmoor2 {
 namespace {

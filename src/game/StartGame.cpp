@@ -1,11 +1,11 @@
 #include "game/StartGame.h"
 
+#include "core/GameState.h"
+#include "core/StoryScript.h"
 #include "extras/VelAlbum.h"
 #include "frontend/VelStart.h"
-#include "core/GameState.h"
 #include "game/Movement.h"
 #include "game/Scenes.h"
-#include "core/StoryScript.h"
 #include "game/VelMain.h"
 
 namespace Velmoor2 {

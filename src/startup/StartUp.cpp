@@ -1,8 +1,8 @@
 #include "startup/StartUp.h"
 
+#include "core/Random.h"
 #include "frontend/Demoform.h"
 #include "frontend/VelTitle.h"
-#include "core/Random.h"
 #include "media/CV_Midi.h"
 #include "platform/Application.h"
 

@@ -1,8 +1,8 @@
 #include "talk/Conversation.h"
 
 #include "core/GameState.h"
-#include "game/Movement.h"
 #include "core/Random.h"
+#include "game/Movement.h"
 #include "game/VelMain.h"
 #include "platform/Application.h"
 #include "platform/MessageBox.h"

@@ -1,8 +1,8 @@
 #include "talk/PhoneCall.h"
 
 #include "core/GameState.h"
-#include "game/Scenes.h"
 #include "core/StoryScript.h"
+#include "game/Scenes.h"
 
 namespace Velmoor2 {
 namespace {

@@ -1,10 +1,10 @@
 // Every text the story and the data files put on a screen fits where it is drawn: the scene
 // text under the picture, the reply buttons and the album's caption, with names of a usual
 // length spliced in. A text cut off at its last line is lost to the player.
-#include "extras/VelAlbum.h"
 #include "core/GameState.h"
 #include "core/StoryFiles.h"
 #include "core/StoryScript.h"
+#include "extras/VelAlbum.h"
 #include "game/VelMain.h"
 #include "platform/Application.h"
 #include "platform/AtomicFile.h"

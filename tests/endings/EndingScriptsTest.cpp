@@ -1,8 +1,8 @@
 // The shape every ending script must keep, line by line: who speaks (N narration or the
 // player, H the heroine), the picture on the first line only, and where the player's names go
 // (F family name, G given name; "s" when the name opens the line).
-#include "endings/EndingTexts.h"
 #include "core/HeroineNames.h"
+#include "endings/EndingTexts.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 // game directory: every ending, each mutual-love version, a saved and continued game, the data
 // room's replay and its erase. Each game runs in a child process, since every game ends the
 // program; the files it leaves are checked afterwards.
-#include "endings/ClearRecord.h"
 #include "core/HeroineNames.h"
+#include "endings/ClearRecord.h"
 #include "persist/GameSettings.h"
 #include "persist/SaveFile.h"
 #include "support/CurrentFolder.h"

@@ -2,8 +2,8 @@
 // and answers her with the best reply on offer, and a player who wanders and answers at random.
 // Walking, arrivals and coming-by follow the main screen's clock; replies are drawn as the game
 // draws them. The rates are printed for the balance notes and the attentive player must win.
-#include "endings/ClosingDecision.h"
 #include "core/GameState.h"
+#include "endings/ClosingDecision.h"
 #include "game/Places.h"
 #include "support/CurrentFolder.h"
 #include "support/RoutePlanner.h"
