@@ -5,10 +5,9 @@
 #include "endings/VelEnding.h"
 #include "persist/GameSettings.h"
 #include "support/PlayingGame.h"
+#include "support/SharedScratch.h"
 
 #include <cstdlib>
-
-#include <filesystem>
 
 using namespace Velmoor2;
 
@@ -18,26 +17,18 @@ class ClosingSequence : public PlayingGame {
 protected:
     void SetUp() override
     {
-        // The ending runs in a child process, which inherits the settings folder made here.
-        if (!std::getenv("VELMOOR_TEST_CONFIG")) {
-            std::string pattern = testing::TempDir() + "velmoor-config-XXXXXX";
-            ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-            ::setenv("VELMOOR_TEST_CONFIG", pattern.c_str(), 1);
-            madeConfig = pattern;
-        }
-        ::setenv("XDG_CONFIG_HOME", std::getenv("VELMOOR_TEST_CONFIG"), 1);
+        // The ending runs in a child process, which shares the settings folder made here.
+        config = std::make_unique<SharedScratch>("VELMOOR_TEST_CONFIG", "velmoor-config");
+        ::setenv("XDG_CONFIG_HOME", config->Path().c_str(), 1);
         PlayingGame::SetUp();
         GameMinute = 29;
     }
     void TearDown() override
     {
         PlayingGame::TearDown();
-        if (madeConfig.empty())
-            return;
-        std::filesystem::remove_all(madeConfig);
-        ::unsetenv("VELMOOR_TEST_CONFIG");
+        config.reset();
     }
-    std::string madeConfig;
+    std::unique_ptr<SharedScratch> config;
 
     // Clicks through every wait; on the staff roll each wait is one page of the roll.
     static void PlayToTheEnd(bool skipTheRoll = false)

@@ -8,6 +8,7 @@
 #include "persist/SaveFile.h"
 #include "support/CurrentFolder.h"
 #include "support/Player.h"
+#include "support/SharedScratch.h"
 #include "support/Unprivileged.h"
 
 #include <algorithm>
@@ -24,34 +25,20 @@ class WholeGame : public testing::Test {
 protected:
     void SetUp() override
     {
-        // Children of a test inherit its folders; each test starts with fresh ones.
-        const std::string test = testing::UnitTest::GetInstance()->current_test_info()->name();
-        const char* owner = std::getenv("VELMOOR_WHOLE_TEST");
-        if (!owner || test != owner) {
-            std::string config = testing::TempDir() + "velmoor-whole-XXXXXX";
-            std::string game = testing::TempDir() + "velmoor-game-XXXXXX";
-            ASSERT_NE(::mkdtemp(config.data()), nullptr);
-            ASSERT_NE(::mkdtemp(game.data()), nullptr);
-            std::filesystem::copy(VEL_GAME_DIR, game, std::filesystem::copy_options::recursive);
-            ::setenv("VELMOOR_WHOLE_TEST", test.c_str(), 1);
-            ::setenv("VELMOOR_WHOLE_CONFIG", config.c_str(), 1);
-            ::setenv("VELMOOR_WHOLE_DIR", game.c_str(), 1);
-            made = {config, game};
-        }
-        ::setenv("XDG_CONFIG_HOME", std::getenv("VELMOOR_WHOLE_CONFIG"), 1);
-        inGame = std::make_unique<CurrentFolder>(std::getenv("VELMOOR_WHOLE_DIR"));
+        // Children of a test share its folders; each test starts with fresh ones.
+        config = std::make_unique<SharedScratch>("VELMOOR_WHOLE_CONFIG", "velmoor-whole");
+        game = std::make_unique<SharedScratch>("VELMOOR_WHOLE_DIR", "velmoor-game");
+        if (game->Made())
+            std::filesystem::copy(VEL_GAME_DIR, game->Path(), std::filesystem::copy_options::recursive);
+        ::setenv("XDG_CONFIG_HOME", config->Path().c_str(), 1);
+        inGame = std::make_unique<CurrentFolder>(game->Path());
     }
     void TearDown() override
     {
         inGame.reset();
         WriteReviewPage();
-        for (const std::string& folder : made) {
-            std::error_code error;
-            std::filesystem::permissions(folder, std::filesystem::perms::owner_all, error);
-            std::filesystem::remove_all(folder, error);
-        }
-        if (!made.empty())
-            ::unsetenv("VELMOOR_WHOLE_TEST");
+        game.reset();
+        config.reset();
     }
 
     // One page with every picture the players kept, in the order they saw them.
@@ -75,8 +62,9 @@ protected:
     static void Plays(const PlayPlan& plan) { Player(plan).Play(); }
     static std::string Record() { return GetGameSetting(ClearRecordKey); }
 
+    std::unique_ptr<SharedScratch> config;
+    std::unique_ptr<SharedScratch> game;
     std::unique_ptr<CurrentFolder> inGame;
-    std::vector<std::string> made;  // the folders this process made, removed after the test
 };
 
 PlayPlan ConfessionOf(int girl)

@@ -5,6 +5,7 @@
 #include "persist/SaveFile.h"
 #include "platform/Input.h"
 #include "realtime/RealTimePlayer.h"
+#include "support/SharedScratch.h"
 #include "talk/VelSerif.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +15,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <memory>
 #include <thread>
 #include <unistd.h>
 
@@ -31,30 +33,15 @@ class RealTimeGame : public testing::Test {
 protected:
     void SetUp() override
     {
-        const char* inherited = std::getenv("VELMOOR_REALTIME_CONFIG");
-        if (inherited) {
-            config_ = inherited;
-        } else {
-            config_ = testing::TempDir() + "velmoor-realtime-XXXXXX";
-            ASSERT_NE(::mkdtemp(config_.data()), nullptr);
-            ::setenv("VELMOOR_REALTIME_CONFIG", config_.c_str(), 1);
-            owner_ = true;
-        }
-        ::setenv("XDG_CONFIG_HOME", config_.c_str(), 1);
+        config_ = std::make_unique<SharedScratch>("VELMOOR_REALTIME_CONFIG", "velmoor-realtime");
+        ::setenv("XDG_CONFIG_HOME", config_->Path().c_str(), 1);
         ASSERT_EQ(::chdir(VEL_GAME_DIR), 0);
     }
-    void TearDown() override
-    {
-        if (!owner_)
-            return;
-        fs::remove_all(config_);
-        ::unsetenv("VELMOOR_REALTIME_CONFIG");
-    }
-    const std::string& Config() const { return config_; }
+    void TearDown() override { config_.reset(); }
+    const std::string& Config() const { return config_->Path(); }
 
 private:
-    std::string config_;
-    bool owner_ = false;
+    std::unique_ptr<SharedScratch> config_;
 };
 
 // Every file of a folder with its size and time of change.

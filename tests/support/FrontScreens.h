@@ -9,26 +9,19 @@
 #include "game/VelMain.h"
 #include "platform/Application.h"
 #include "platform/MessageBox.h"
+#include "support/SharedScratch.h"
 #include "talk/VelSerif.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <string>
+#include <memory>
 
 class FrontScreens : public testing::Test {
 protected:
     void SetUp() override
     {
-        // A child that ends the program inherits the folder of the test that started it.
-        if (!std::getenv("VELMOOR_FRONT_CONFIG")) {
-            std::string pattern = testing::TempDir() + "velmoor-front-XXXXXX";
-            ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-            ::setenv("VELMOOR_FRONT_CONFIG", pattern.c_str(), 1);
-            madeConfig = pattern;
-        }
-        ::setenv("XDG_CONFIG_HOME", std::getenv("VELMOOR_FRONT_CONFIG"), 1);
+        config = std::make_unique<SharedScratch>("VELMOOR_FRONT_CONFIG", "velmoor-front");
+        ::setenv("XDG_CONFIG_HOME", config->Path().c_str(), 1);
         Velmoor2::ResetGameState();
     }
     void TearDown() override
@@ -43,12 +36,9 @@ protected:
         TheReplyDialog.Unload();
         TheMainScreen.Unload();
         Platform::PumpEvents();
-        if (!madeConfig.empty()) {
-            std::filesystem::remove_all(madeConfig);
-            ::unsetenv("VELMOOR_FRONT_CONFIG");
-        }
+        config.reset();
     }
-    std::string madeConfig;
+    std::unique_ptr<SharedScratch> config;
     // The player clicks whenever the game waits: on the album's photo of `girl` while the
     // album is open, otherwise on the main screen's text.
     static void PlayerClicksThrough(int girl)
