@@ -12,6 +12,14 @@ struct Timer::Impl {
     bool enabled = false;
     std::function<void()> tick;
 
+    // Ticks of a minute or more keep the real clock to the millisecond; the short ones may be
+    // gathered with the system's other wake-ups, which keeps an idle game idle.
+    void SetInterval(int intervalMs)
+    {
+        interval = intervalMs;
+        timer.setTimerType(intervalMs >= 60000 ? Qt::PreciseTimer : Qt::CoarseTimer);
+    }
+
     void Apply()
     {
         if (enabled && interval > 0)
@@ -35,10 +43,7 @@ struct Timer::Impl {
 Timer::Timer(int intervalMs, bool enabled) : impl_(std::make_unique<Impl>())
 {
     StartApplication();
-    // Ticks of a minute or more keep the real clock to the millisecond; the short ones may be
-    // gathered with the system's other wake-ups, which keeps an idle game idle.
-    impl_->timer.setTimerType(intervalMs >= 60000 ? Qt::PreciseTimer : Qt::CoarseTimer);
-    impl_->interval = intervalMs;
+    impl_->SetInterval(intervalMs);
     impl_->enabled = enabled;
     QObject::connect(&impl_->timer, &QTimer::timeout, [impl = impl_.get()] { impl->Tick(); });
     impl_->Apply();
@@ -48,8 +53,7 @@ Timer::~Timer() = default;
 
 void Timer::SetInterval(int intervalMs)
 {
-    impl_->interval = intervalMs;
-    impl_->timer.setTimerType(intervalMs >= 60000 ? Qt::PreciseTimer : Qt::CoarseTimer);
+    impl_->SetInterval(intervalMs);
     impl_->Apply();
 }
 
