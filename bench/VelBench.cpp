@@ -6,7 +6,7 @@
 #include "frontend/Demoform.h"
 #include "core/GameState.h"
 #include "core/Random.h"
-#include "game/Scenes.h"
+#include "scene/Scenes.h"
 #include "game/VelMain.h"
 #include "media/CV_Midi.h"
 #include "platform/Application.h"

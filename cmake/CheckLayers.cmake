@@ -5,7 +5,12 @@ set(layers
   "media"
   "core"
   "persist"
-  "game|talk|endings|frontend|extras"
+  "scene"
+  "talk"
+  "endings"
+  "extras"
+  "game"
+  "frontend"
   "startup")
 
 # A folder's rank: the index of the layer that holds it.

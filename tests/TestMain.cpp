@@ -1,4 +1,5 @@
 // The tests run with the window system started once (offscreen), as the game does.
+#include "game/VelMain.h"
 #include "platform/Application.h"
 
 #include <cstdlib>
@@ -25,5 +26,6 @@ int main(int argc, char** argv)
         std::filesystem::create_directories(shots, error);
     }
     Platform::StartApplication();
+    Velmoor2::LendMainScreen();
     return RUN_ALL_TESTS();
 }

@@ -5,10 +5,10 @@
 #include "endings/ConfessionScene.h"
 #include "endings/EndingTexts.h"
 #include "endings/Epilogue.h"
-#include "game/Movement.h"
-#include "game/Scenes.h"
-#include "game/VelMain.h"
+#include "scene/Scenes.h"
 #include "media/CV_Midi.h"
+#include "scene/MainStage.h"
+#include "scene/PlaceButtons.h"
 #include "talk/VelSerif.h"
 
 namespace Velmoor2 {
@@ -24,16 +24,15 @@ void GateLine(std::string_view text, std::string_view speaker)
 
 void ClosingTime()
 {
-    VelMain& main = TheMainScreen.Get();
-    main.Timer1.SetInterval(0);
-    main.Timer1.SetEnabled(false);
+    MainStage& stage = TheMainStage();
+    stage.StopClock();
     GamePhase = ClosingTimePhase;
     // A girl met in the last minutes may still wait for an answer: the gate has closed on her.
     TheReplyDialog.Unload();
     UpdatePlaceButtons();
     CV_Midi::LoopMidi = "M292C.mid";
     CV_Midi::MidiPlay(CV_Midi::LoopMidi);
-    main.lblClock.SetCaption("");
+    stage.SetClock("");
 
     GateLine(GateNarration(1), "");
     const ClosingDecision decision = DecideEndingGirl();

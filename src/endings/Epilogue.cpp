@@ -5,7 +5,7 @@
 #include "endings/EndingTexts.h"
 #include "endings/ScriptPlayer.h"
 #include "endings/VelEnding.h"
-#include "game/Scenes.h"
+#include "scene/Scenes.h"
 #include "media/CV_Midi.h"
 #include "persist/GameSettings.h"
 #include "persist/SaveFile.h"

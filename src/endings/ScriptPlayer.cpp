@@ -1,6 +1,6 @@
 #include "endings/ScriptPlayer.h"
 
-#include "game/Scenes.h"
+#include "scene/Scenes.h"
 
 namespace Velmoor2 {
 

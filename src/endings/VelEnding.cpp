@@ -2,9 +2,9 @@
 
 #include "core/CenterForm.h"
 #include "endings/EndingTexts.h"
-#include "game/VelMain.h"
 #include "media/CV_Midi.h"
 #include "platform/Application.h"
+#include "scene/MainStage.h"
 
 #include <optional>
 
@@ -24,7 +24,7 @@ VelEnding::VelEnding()
 
 void VelEnding::Form_Load()
 {
-    TheMainScreen.Unload();
+    CloseMainStage();
     CenterForm(Form);
     TickCount = 0;
     CV_Midi::MidiPlay("M293C.mid");

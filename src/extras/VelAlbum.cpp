@@ -2,7 +2,7 @@
 
 #include "core/CenterForm.h"
 #include "core/StoryScript.h"
-#include "game/Scenes.h"
+#include "scene/Scenes.h"
 
 namespace Velmoor2 {
 namespace {

@@ -5,9 +5,6 @@
 #include "core/HeroineNames.h"
 #include "core/Utf8.h"
 #include "endings/ClearRecord.h"
-#include "endings/ClosingTime.h"
-#include "frontend/VelStart.h"
-#include "game/VelMain.h"
 #include "persist/GameSettings.h"
 #include "platform/Input.h"
 #include "platform/MessageBox.h"
@@ -163,14 +160,10 @@ void VelDatarm::Image2_DblClick(int index)
         girl = heroine;
     }
     TargetGirl = static_cast<Integer>(ReplayKeys == 2 ? girl : 9);
-    TheDataRoom.Unload();
-    VelMain& main = TheMainScreen.Get();
-    main.Form.Show();
-    main.lblClock.SetCaption("5:00 PM");
     PlayerMyouji = GetGameSetting(MyoujiKey);
     PlayerNamae = GetGameSetting(NamaeKey);
-    TheStartScreen.Unload();
-    ClosingTime();
+    ReplayChosen = true;
+    TheDataRoom.Unload();
 }
 
 }  // namespace Velmoor2

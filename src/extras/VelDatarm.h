@@ -49,6 +49,8 @@ public:
     void HideForUnload();
 
     int ReplayKeys = 0;
+    // Set when a replay was chosen: the room has closed and the start screen plays the ending.
+    bool ReplayChosen = false;
     bool AllCleared = false;
 };
 

@@ -4,6 +4,7 @@
 #include "core/GameState.h"
 #include "core/Random.h"
 #include "core/StoryScript.h"
+#include "endings/ClosingTime.h"
 #include "extras/VelDatarm.h"
 #include "frontend/VelTitle.h"
 #include "game/StartGame.h"
@@ -12,9 +13,11 @@
 #include "persist/SaveFile.h"
 #include "platform/Application.h"
 #include "platform/MessageBox.h"
+#include "scene/MainStage.h"
 
 #include <ctime>
 #include <iostream>
+#include <memory>
 
 namespace Velmoor2 {
 namespace {
@@ -192,8 +195,7 @@ void VelStart::Label1_Click(int index)
             Serif.SetCaption(Guide("data room", "no clear record"));
             break;
         }
-        TheDataRoom.Get().Form.ShowModal();
-        TheDataRoom.Unload();
+        OpenDataRoom();
         break;
     default: break;
     }
@@ -218,7 +220,7 @@ void VelStart::OKBUTTON_Click()
         Love[girl] = static_cast<Integer>(RandomBelow(5));
         MetFlag[girl] = 0;
     }
-    StartGame(false);
+    EnterPlay(false);
 }
 
 void VelStart::LOADOK_Click()
@@ -233,7 +235,35 @@ void VelStart::LOADOK_Click()
         Serif.SetCaption(Guide("greeting", "greeting follow-up"));
         return;
     }
-    StartGame(true);
+    EnterPlay(true);
+}
+
+void VelStart::OpenDataRoom()
+{
+    TheDataRoom.Get();
+    // Held past the room's closing, to learn whether a replay was chosen in it.
+    const std::shared_ptr<VelDatarm> room = TheDataRoom.Hold();
+    room->Form.ShowModal();
+    TheDataRoom.Unload();
+    if (room->ReplayChosen)
+        PlayReplay();
+}
+
+void VelStart::PlayReplay()
+{
+    MainStage& stage = TheMainStage();
+    stage.Show();
+    stage.SetClock("5:00 PM");
+    TheStartScreen.Unload();
+    ClosingTime();
+}
+
+void VelStart::EnterPlay(bool resumed)
+{
+    // The main screen comes up before the start screen goes, so a window is always showing.
+    TheMainStage().Show();
+    TheStartScreen.Unload();
+    StartGame(resumed);
 }
 
 void VelStart::Timer1_Timer()

@@ -65,6 +65,9 @@ public:
 
 private:
     void ShowMenu(bool shown);
+    void OpenDataRoom();
+    void PlayReplay();
+    void EnterPlay(bool resumed);
 };
 
 inline ScreenSlot<VelStart> TheStartScreen;

@@ -1,22 +1,12 @@
 #include "game/Movement.h"
 
 #include "core/GameState.h"
-#include "game/PlaceButtonRule.h"
-#include "game/Places.h"
-#include "game/Scenes.h"
-#include "game/VelMain.h"
+#include "scene/Places.h"
+#include "scene/Scenes.h"
+#include "scene/MainStage.h"
+#include "scene/PlaceButtons.h"
 
 namespace Velmoor2 {
-
-void UpdatePlaceButtons()
-{
-    const auto states = PlaceButtonStates(GamePhase, CurrentPlace);
-    if (!states)
-        return;
-    VelMain& main = TheMainScreen.Get();
-    for (int i = 0; i < PlaceCount; ++i)
-        main.Command1[i]->SetEnabled((*states)[i]);
-}
 
 std::string WalkStartText(std::string_view buttonCaption, int walkMinutes, int arrivalMinute)
 {
@@ -35,7 +25,7 @@ void StartWalk(int destination, std::string_view buttonCaption)
     UpdatePlaceButtons();
     const int minutes = WalkingMinutes(CurrentPlace, Destination);
     ArrivalMinute = static_cast<Integer>(GameMinute + minutes);
-    TheMainScreen.Get().Form.SetCaption("【移動中】 -Velmoor Episode2-");
+    TheMainStage().SetTitle("【移動中】 -Velmoor Episode2-");
     ShowScene("C200B", WalkStartText(buttonCaption, minutes, ArrivalMinute), "");
 }
 

@@ -5,9 +5,6 @@
 
 namespace Velmoor2 {
 
-// Enables the main screen's place buttons that the phase of play allows at the current place.
-void UpdatePlaceButtons();
-
 // The player sets off for a place; the caption is that of the clicked button.
 void StartWalk(int destination, std::string_view buttonCaption);
 

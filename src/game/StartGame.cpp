@@ -3,9 +3,8 @@
 #include "core/GameState.h"
 #include "core/StoryScript.h"
 #include "extras/VelAlbum.h"
-#include "frontend/VelStart.h"
-#include "game/Movement.h"
-#include "game/Scenes.h"
+#include "scene/PlaceButtons.h"
+#include "scene/Scenes.h"
 #include "game/VelMain.h"
 
 namespace Velmoor2 {
@@ -39,9 +38,6 @@ void ShowWhereWeStopped()
 
 void StartGame(bool resumed)
 {
-    VelMain& main = TheMainScreen.Get();
-    main.Form.Show();
-    TheStartScreen.Unload();
     if (resumed)
         ShowWhereWeStopped();
     else

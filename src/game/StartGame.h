@@ -2,7 +2,7 @@
 
 namespace Velmoor2 {
 
-// From the start screen into play. A new game tells the opening narration with the class album
+// Into play, with the main screen showing. A new game tells the opening narration with the class album
 // and begins at 4:31 PM in the schoolyard; a continued game shows its saved place. The clock
 // then runs and the place buttons open.
 void StartGame(bool resumed);

@@ -2,9 +2,10 @@
 
 #include "endings/ClosingTime.h"
 #include "game/Movement.h"
-#include "game/Places.h"
-#include "game/SceneTexts.h"
-#include "game/Scenes.h"
+#include "scene/PlaceButtons.h"
+#include "scene/Places.h"
+#include "scene/SceneTexts.h"
+#include "scene/Scenes.h"
 #include "game/QuitDialog.h"
 #include "media/CV_Midi.h"
 #include "platform/Input.h"
@@ -155,11 +156,42 @@ void VelMain::Timer3_Timer()
     Image2[1]->SetVisible(!walkFrame_);
 }
 
+void VelMain::Show() { Form.Show(); }
+void VelMain::SetTitle(const std::string& caption) { Form.SetCaption(caption); }
+void VelMain::SetSpeaker(const std::string& name) { Label2.SetCaption(name); }
+void VelMain::SetText(const std::string& text) { Label1.SetCaption(text); }
+void VelMain::SetClickPrompt(const std::string& prompt) { Label3.SetCaption(prompt); }
+void VelMain::SetClock(const std::string& text) { lblClock.SetCaption(text); }
+
+void VelMain::ShowPicture(const std::string& file)
+{
+    if (!Image1.LoadPicture(file))
+        Image1.ClearPicture();
+}
+
+void VelMain::StopClock()
+{
+    Timer1.SetInterval(0);
+    Timer1.SetEnabled(false);
+}
+
+void VelMain::EnablePlaces(const std::array<bool, 7>& enabled)
+{
+    for (int i = 0; i < PlaceCount; ++i)
+        Command1[i]->SetEnabled(enabled[i]);
+}
+
 bool VelMain::Form_QueryUnload(UnloadMode mode)
 {
     if (mode == UnloadMode::ByCode)
         return false;
     return AskToQuit();
+}
+
+void LendMainScreen()
+{
+    LendMainStage({[]() -> MainStage& { return TheMainScreen.Get(); }, [] { return TheMainScreen.IsLoaded(); },
+                   [] { TheMainScreen.Unload(); }});
 }
 
 }  // namespace Velmoor2

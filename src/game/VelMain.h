@@ -3,6 +3,7 @@
 // the walking footprints. Its one-minute timer is the game's clock.
 #include "core/GameState.h"
 #include "core/ScreenSlot.h"
+#include "scene/MainStage.h"
 #include "platform/CommandButton.h"
 #include "platform/Image.h"
 #include "platform/Label.h"
@@ -15,7 +16,7 @@
 
 namespace Velmoor2 {
 
-class VelMain {
+class VelMain final : public MainStage {
 public:
     static constexpr int ClientWidth = 5700;
     static constexpr int ClientHeight = 4230;
@@ -53,6 +54,16 @@ public:
 
     void HideForUnload();
 
+    void Show() override;
+    void SetTitle(const std::string& caption) override;
+    void SetSpeaker(const std::string& name) override;
+    void SetText(const std::string& text) override;
+    void ShowPicture(const std::string& file) override;
+    void SetClickPrompt(const std::string& prompt) override;
+    void SetClock(const std::string& text) override;
+    void StopClock() override;
+    void EnablePlaces(const std::array<bool, 7>& enabled) override;
+
 private:
     bool walkFrame_ = false;
     void EndConversationsAtFullFiveMinutes();
@@ -60,5 +71,8 @@ private:
 };
 
 inline ScreenSlot<VelMain> TheMainScreen;
+
+// Lends the main screen to the story below it; once, before the first scene.
+void LendMainScreen();
 
 }  // namespace Velmoor2

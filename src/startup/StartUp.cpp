@@ -3,6 +3,7 @@
 #include "core/Random.h"
 #include "frontend/Demoform.h"
 #include "frontend/VelTitle.h"
+#include "game/VelMain.h"
 #include "media/CV_Midi.h"
 #include "platform/Application.h"
 
@@ -10,6 +11,7 @@ namespace Velmoor2 {
 
 void StartUp()
 {
+    LendMainScreen();
     // The maker's logo runs its 24 ticks, then hides itself; nothing shortens it.
     TheLogoDemo.Get().Form.Show();
     while (TheLogoDemo.Get().Form.IsVisible())

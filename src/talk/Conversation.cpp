@@ -2,10 +2,10 @@
 
 #include "core/GameState.h"
 #include "core/Random.h"
-#include "game/Movement.h"
-#include "game/VelMain.h"
 #include "platform/Application.h"
 #include "platform/MessageBox.h"
+#include "scene/MainStage.h"
+#include "scene/PlaceButtons.h"
 #include "talk/ConversationFiles.h"
 #include "talk/ReplyDraw.h"
 #include "talk/VelSerif.h"
@@ -51,7 +51,7 @@ void AnswerTalk(int reply)
     TheReplyDialog.Unload();
     const Integer code = ReplyCodes[reply];
     const Response response = OrEndTheRun(ResponseTo(TalkKey, code));
-    TheMainScreen.Get().Label1.SetCaption(ReplaceNamePlaceholder(response.text, PlayerMyouji));
+    TheMainStage().SetText(ReplaceNamePlaceholder(response.text, PlayerMyouji));
     const int girl = TalkKey[1] - '0';
     Love[girl] = static_cast<Integer>(Love[girl] + response.change);
     GamePhase = FreeAtPlace;

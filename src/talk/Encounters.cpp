@@ -2,7 +2,7 @@
 
 #include "core/GameState.h"
 #include "core/HeroineNames.h"
-#include "game/Scenes.h"
+#include "scene/Scenes.h"
 #include "talk/Conversation.h"
 #include "talk/EncounterTable.h"
 #include "talk/Greetings.h"

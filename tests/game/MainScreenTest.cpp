@@ -1,7 +1,7 @@
 // The main screen in play: the clock, walking, meeting a heroine, answering or ignoring her,
 // the hidden fast clock and the quit question.
-#include "game/Places.h"
-#include "game/Scenes.h"
+#include "scene/Places.h"
+#include "scene/Scenes.h"
 #include "platform/Input.h"
 #include "support/Bitmap.h"
 #include "support/PlayingGame.h"

@@ -1,7 +1,7 @@
 // Games played through the real program's timers and real X input, with time compressed: the
 // clock runs under a phone call left waiting, a girl left unanswered at 5:00 PM cannot pull the
 // player back into play, the title's pointer and fade behave, and the system can end the game.
-#include "game/Scenes.h"
+#include "scene/Scenes.h"
 #include "persist/SaveFile.h"
 #include "platform/Input.h"
 #include "realtime/RealTimePlayer.h"

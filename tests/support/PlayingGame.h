@@ -3,6 +3,7 @@
 // pictures, and a player who clicks at once whenever the game waits for a click.
 #include "core/GameState.h"
 #include "game/Movement.h"
+#include "scene/PlaceButtons.h"
 #include "game/VelMain.h"
 #include "platform/Application.h"
 #include "platform/MessageBox.h"

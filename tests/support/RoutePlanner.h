@@ -2,7 +2,7 @@
 // The afternoon as a map of moves: who the player meets when the clock reaches a minute, and
 // the route that ends the day with the fewest unwanted meetings. Walking, arrivals and
 // coming-by follow the main screen's clock.
-#include "game/Places.h"
+#include "scene/Places.h"
 #include "talk/EncounterTable.h"
 
 #include <bit>

@@ -4,7 +4,7 @@
 // draws them. The rates are printed for the balance notes and the attentive player must win.
 #include "core/GameState.h"
 #include "endings/ClosingDecision.h"
-#include "game/Places.h"
+#include "scene/Places.h"
 #include "support/CurrentFolder.h"
 #include "support/RoutePlanner.h"
 #include "talk/ConversationFiles.h"

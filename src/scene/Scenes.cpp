@@ -1,9 +1,9 @@
-#include "game/Scenes.h"
+#include "scene/Scenes.h"
 
 #include "core/GameState.h"
-#include "game/Movement.h"
-#include "game/SceneTexts.h"
-#include "game/VelMain.h"
+#include "scene/MainStage.h"
+#include "scene/PlaceButtons.h"
+#include "scene/SceneTexts.h"
 #include "media/CV_Midi.h"
 #include "platform/Application.h"
 
@@ -39,16 +39,14 @@ std::string PictureFileFor(std::string_view code)
 
 void ShowScene(std::string_view code, std::string_view text, std::string_view speaker)
 {
-    VelMain& main = TheMainScreen.Get();
-    main.Label2.SetCaption(std::string(speaker));
-    main.Label1.SetCaption(std::string(text));
+    MainStage& stage = TheMainStage();
+    stage.SetSpeaker(std::string(speaker));
+    stage.SetText(std::string(text));
     if (code.empty())
         return;
-    // A picture that cannot be read at all leaves an empty picture box rather than the last one.
-    if (!main.Image1.LoadPicture(PictureFileFor(code)))
-        main.Image1.ClearPicture();
+    stage.ShowPicture(PictureFileFor(code));
     if (GamePhase == ClosingTimePhase) {
-        main.Form.SetCaption("-Velmoor Episode2-");
+        stage.SetTitle("-Velmoor Episode2-");
         return;
     }
     const std::string previous = SceneMidi;
@@ -61,14 +59,13 @@ void ShowScene(std::string_view code, std::string_view text, std::string_view sp
 
 void WaitClick()
 {
-    VelMain& main = TheMainScreen.Get();
-    main.Label3.SetCaption(std::string(ClickPrompt));
+    TheMainStage().SetClickPrompt(std::string(ClickPrompt));
     ClickFlag = False;
     while (ClickFlag == False)
         Platform::WaitForEvents();
-    // The main screen may have been unloaded by a nested handler; it is then not re-created.
-    if (TheMainScreen.IsLoaded())
-        TheMainScreen.Get().Label3.SetCaption("");
+    // The main screen may have been closed by a nested handler; it is then not re-created.
+    if (MainStageIsOpen())
+        TheMainStage().SetClickPrompt("");
 }
 
 void NobodyHere()

@@ -1,4 +1,4 @@
-#include "game/Places.h"
+#include "scene/Places.h"
 
 namespace Velmoor2 {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "game/PlaceButtonRule.h"
+#include "scene/PlaceButtonRule.h"
 
 using Velmoor2::PlaceButtonStates;
 using Buttons = std::array<bool, 7>;

@@ -1,6 +1,6 @@
 // Scene pictures read by their content whatever the extension, the .BMP fallback, and waits
 // that keep the other timers of the game running.
-#include "game/Scenes.h"
+#include "scene/Scenes.h"
 #include "platform/Timer.h"
 #include "platform/Window.h"
 #include "support/PlayingGame.h"

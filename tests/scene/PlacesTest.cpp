@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "game/Places.h"
+#include "scene/Places.h"
 
 using namespace Velmoor2;
 

@@ -1,7 +1,7 @@
-#include "game/PlaceButtonRule.h"
+#include "scene/PlaceButtonRule.h"
 
 #include "core/GameState.h"
-#include "game/Places.h"
+#include "scene/Places.h"
 
 namespace Velmoor2 {
 
