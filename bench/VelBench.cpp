@@ -203,7 +203,7 @@ int main(int argc, char** argv)
     SongChanges();
     std::printf("reply draw: %.4f ms\n", AverageMs(1000, [](int) { DrawFivePositions(RandomUnit); }));
     // The last code of the last conversation in the file: the longest search there is.
-    const auto codes76B = std::get<std::array<Integer, 10>>(ReplyCodesOf("76B"));
+    const auto codes76B = ReplyCodesOf("76B").Get();
     std::printf("response lookup: %.3f ms\n", AverageMs(200, [&](int) { ResponseTo("76B", codes76B[9]); }));
     std::printf("resident memory at the end: %.1f MiB\n", ResidentMiB());
     std::fflush(stdout);

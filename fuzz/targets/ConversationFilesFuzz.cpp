@@ -18,9 +18,9 @@ namespace {
 
 bool IsUtf8(const std::string& text) { return FromCharacters(ToCharacters(text)) == text; }
 
-bool Names(const TalkError& error, const char* file)
+bool Names(const Problem& problem, const char* file)
 {
-    return error.message.starts_with(file);
+    return problem.detail.starts_with(file);
 }
 
 std::vector<std::string_view> SplitFiles(std::string_view input)
@@ -74,25 +74,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     std::vector<Integer> codes = {101};
     const auto replies = ReplyCodesOf(id);
-    if (const auto* error = std::get_if<TalkError>(&replies)) {
-        Require(Names(*error, "VelKCode.dat"), "a failed reply list names its file");
+    if (!replies) {
+        Require(Names(replies.Failure(), "VelKCode.dat"), "a failed reply list names its file");
         Require(!tenCodesFollow, "a conversation with ten codes after it has its reply list");
     } else {
-        codes.assign(std::get<0>(replies).begin(), std::get<0>(replies).end());
+        codes.assign(replies.Get().begin(), replies.Get().end());
     }
 
     for (const Integer code : codes) {
         const auto caption = ReplyCaption(code);
-        if (const auto* error = std::get_if<TalkError>(&caption))
-            Require(Names(*error, "VelKaiwa.dat"), "a failed caption names its file");
+        if (!caption)
+            Require(Names(caption.Failure(), "VelKaiwa.dat"), "a failed caption names its file");
         else
-            Require(IsUtf8(std::get<std::string>(caption)), "a caption is whole characters");
+            Require(IsUtf8(caption.Get()), "a caption is whole characters");
         const auto response = ResponseTo(id, code);
-        if (const auto* error = std::get_if<TalkError>(&response)) {
-            Require(Names(*error, "VelResp.dat"), "a failed response names its file");
+        if (!response) {
+            Require(Names(response.Failure(), "VelResp.dat"), "a failed response names its file");
             continue;
         }
-        const Response& answer = std::get<Response>(response);
+        const Response& answer = response.Get();
         Require(IsUtf8(answer.text), "a response is whole characters");
         Require(answer.change >= -9 && answer.change <= 99, "a change is read from two characters");
     }

@@ -1,6 +1,7 @@
 #include "endings/Epilogue.h"
 
 #include "core/GameState.h"
+#include "core/Report.h"
 #include "endings/ClearRecord.h"
 #include "endings/EndingTexts.h"
 #include "endings/ScriptPlayer.h"
@@ -10,14 +11,14 @@
 #include "persist/GameSettings.h"
 #include "persist/SaveFile.h"
 #include "platform/Application.h"
-#include "platform/MessageBox.h"
 
 namespace Velmoor2 {
 
 void PlayEpilogue()
 {
     // A finished game cannot be continued.
-    DeleteSaveFile();
+    if (const Outcome<> deleted = DeleteSaveFile(); !deleted)
+        LogProblem(deleted.Failure());
     ShowScene("C280D", EpilogueOpening(), "");
     WaitClick();
     PlayLinesWithClicks(EpilogueLines(EndingGirl));
@@ -33,9 +34,8 @@ void RecordClear()
     if (IsClassmate(EndingGirl) && Love[EndingGirl] == 100)
         Platform::EndProgram();  // a data-room replay records nothing
     const std::string record = GetGameSetting(ClearRecordKey);
-    if (!SaveGameSetting(ClearRecordKey, UpdatedClearRecord(record, EndingGirl, outcome)))
-        Platform::ShowMessageBox("クリアの記録を保存できませんでした。" + CrLf + "設定ファイルに書き込めません。",
-                                 Platform::MbOkExclamation, "Velmoor Episode2");
+    if (const Outcome<> kept = SaveGameSetting(ClearRecordKey, UpdatedClearRecord(record, EndingGirl, outcome)); !kept)
+        ReportProblem({"クリアの記録を保存できませんでした。" + CrLf + "設定ファイルに書き込めません。", kept.Failure().detail});
     Platform::EndProgram();
 }
 

@@ -3,13 +3,13 @@
 #include "core/CenterForm.h"
 #include "core/GameState.h"
 #include "core/HeroineNames.h"
+#include "core/Report.h"
 #include "core/Utf8.h"
 #include "endings/ClearRecord.h"
 #include "persist/GameSettings.h"
 #include "platform/Input.h"
 #include "platform/MessageBox.h"
 
-#include <iostream>
 
 namespace Velmoor2 {
 namespace {
@@ -123,11 +123,9 @@ void VelDatarm::Command2_Click()
         Platform::MbYesNoInformationDefaultNo, "Data Clear!!!");
     if (answer != Platform::AnswerYes)
         return;
-    if (!EraseGameSettings()) {
-        std::cerr << "velmoor2: the clear records could not be erased\n";
-        Platform::ShowMessageBox("クリアデータを消去できませんでした。" + CrLf + "記録はそのまま残っています。",
-                                 Platform::MbOkExclamation, "Data Clear!!!");
-    }
+    if (const Outcome<> erased = EraseGameSettings(); !erased)
+        ReportProblem({"クリアデータを消去できませんでした。" + CrLf + "記録はそのまま残っています。", erased.Failure().detail},
+                      Platform::MbOkExclamation, "Data Clear!!!");
 }
 
 void VelDatarm::Image2_MouseDown(int shift)

@@ -3,6 +3,7 @@
 #include "core/CenterForm.h"
 #include "core/GameState.h"
 #include "core/Random.h"
+#include "core/Report.h"
 #include "core/StoryScript.h"
 #include "endings/ClosingTime.h"
 #include "extras/VelDatarm.h"
@@ -16,7 +17,6 @@
 #include "scene/MainStage.h"
 
 #include <ctime>
-#include <iostream>
 #include <memory>
 
 namespace Velmoor2 {
@@ -213,8 +213,11 @@ void VelStart::OKBUTTON_Click()
     PlayerMyouji = myouji;
     PlayerNamae = namae;
     // Only the name boxes of the next game would miss these: play goes on either way.
-    if (!SaveGameSetting(MyoujiKey, PlayerMyouji) || !SaveGameSetting(NamaeKey, PlayerNamae))
-        std::cerr << "velmoor2: the names could not be kept for the next game\n";
+    Outcome<> kept = SaveGameSetting(MyoujiKey, PlayerMyouji);
+    if (kept)
+        kept = SaveGameSetting(NamaeKey, PlayerNamae);
+    if (!kept)
+        LogProblem(kept.Failure());
     GameMinute = 0;
     for (int girl : Classmates) {
         Love[girl] = static_cast<Integer>(RandomBelow(5));
@@ -225,11 +228,10 @@ void VelStart::OKBUTTON_Click()
 
 void VelStart::LOADOK_Click()
 {
-    const LoadResult loaded = ContinueSavedGame();
-    if (!loaded.ok) {
+    const Outcome<> continued = ContinueSavedGame();
+    if (!continued) {
         // The saved game stays on disk as it was; back to the menu.
-        std::cerr << "velmoor2: " << loaded.detail << '\n';
-        Platform::ShowMessageBox(loaded.message, Platform::MbOkExclamation, "Velmoor Episode2");
+        ReportProblem(continued.Failure());
         LOADOK.SetVisible(false);
         ShowMenu(true);
         Serif.SetCaption(Guide("greeting", "greeting follow-up"));

@@ -10,6 +10,7 @@
 #include "media/CV_Midi.h"
 #include "platform/Input.h"
 #include "core/CenterForm.h"
+#include "core/Report.h"
 #include "talk/EncounterTable.h"
 #include "talk/Encounters.h"
 #include "talk/PhoneCall.h"
@@ -165,8 +166,10 @@ void VelMain::SetClock(const std::string& text) { lblClock.SetCaption(text); }
 
 void VelMain::ShowPicture(const std::string& file)
 {
-    if (!Image1.LoadPicture(file))
-        Image1.ClearPicture();
+    if (Image1.LoadPicture(file))
+        return;
+    LogProblem({"", "the picture " + file + " could not be read"});
+    Image1.ClearPicture();
 }
 
 void VelMain::StopClock()

@@ -9,14 +9,28 @@ std::string GetGameSetting(const std::string& key)
     return Platform::GetSetting(SettingsApplicationName, SettingsSectionName, key);
 }
 
-bool SaveGameSetting(const std::string& key, const std::string& value)
+namespace {
+
+std::string WhereSettingsLive()
 {
-    return Platform::SaveSetting(SettingsApplicationName, SettingsSectionName, key, value);
+    const std::string path = Platform::SettingsFilePath(SettingsApplicationName);
+    return path.empty() ? "no configuration folder is known" : path;
 }
 
-bool EraseGameSettings()
+}  // namespace
+
+Outcome<> SaveGameSetting(const std::string& key, const std::string& value)
 {
-    return Platform::DeleteSettingSection(SettingsApplicationName, SettingsSectionName);
+    if (Platform::SaveSetting(SettingsApplicationName, SettingsSectionName, key, value))
+        return {};
+    return Problem{"", "the setting " + key + " could not be stored: " + WhereSettingsLive()};
+}
+
+Outcome<> EraseGameSettings()
+{
+    if (Platform::DeleteSettingSection(SettingsApplicationName, SettingsSectionName))
+        return {};
+    return Problem{"", "the clear records could not be erased: " + WhereSettingsLive()};
 }
 
 }  // namespace Velmoor2

@@ -2,6 +2,8 @@
 // What the game keeps in the per-user settings store, under application "Corvane", section
 // "Velmoor2": the last entered names and the clear record. Keys match without regard to case,
 // so "Cstring" finds the record saved as "CString". A missing value reads as empty.
+#include "core/Outcome.h"
+
 #include <string>
 
 namespace Velmoor2 {
@@ -13,9 +15,9 @@ inline constexpr const char* NamaeKey = "SavedNamae";
 inline constexpr const char* ClearRecordKey = "CString";
 
 std::string GetGameSetting(const std::string& key);
-// False when the value could not be stored.
-bool SaveGameSetting(const std::string& key, const std::string& value);
-// The data room's erase: both names and the clear record go. False when they could not.
-bool EraseGameSettings();
+// A problem, for the log, when the value could not be stored.
+Outcome<> SaveGameSetting(const std::string& key, const std::string& value);
+// The data room's erase: both names and the clear record go, or a problem says they could not.
+Outcome<> EraseGameSettings();
 
 }  // namespace Velmoor2

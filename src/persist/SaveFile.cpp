@@ -8,58 +8,40 @@ namespace {
 
 const char* const KeptOnDisk = "（セーブデータはそのまま残してあります）";
 
-LoadResult Refused(LoadProblem problem, std::string message, std::string detail)
+Problem Refused(const std::string& message, std::string detail)
 {
-    LoadResult result;
-    result.problem = problem;
-    result.message = std::move(message);
-    result.detail = std::move(detail);
-    return result;
+    return {message + KeptOnDisk, std::move(detail)};
 }
 
 }  // namespace
 
-SaveResult WriteSaveFile(const SavedGame& game)
+Outcome<> WriteSaveFile(const SavedGame& game)
 {
-    SaveResult result;
     const std::optional<std::string> bytes = EncodeSaveFile(game);
-    if (!bytes) {
-        result.message = "名前にセーブできない文字があるため、データをセーブできませんでした。";
-        result.detail = "a name has a line break or a character outside code page 932";
-        return result;
-    }
+    if (!bytes)
+        return Problem{"名前にセーブできない文字があるため、データをセーブできませんでした。",
+                       "the game could not be saved: a name has a line break or a character outside code page 932"};
     const Platform::FileWriteResult written = Platform::WriteFileAtomically(SaveFileName, *bytes);
-    if (!written.ok) {
-        result.message = "データをセーブできませんでした。ゲームのフォルダに書き込めるか、ディスクに空きがあるか確かめてください。";
-        result.detail = written.failure;
-        return result;
-    }
-    result.ok = true;
-    return result;
+    if (!written.ok)
+        return Problem{"データをセーブできませんでした。ゲームのフォルダに書き込めるか、ディスクに空きがあるか確かめてください。",
+                       "the game could not be saved: " + written.failure};
+    return {};
 }
 
-LoadResult ReadSaveFile()
+Outcome<SavedGame> ReadSaveFile()
 {
     const Platform::FileReadResult file = Platform::ReadWholeFile(SaveFileName);
     if (file.status == Platform::FileReadStatus::Missing)
-        return Refused(LoadProblem::Missing, "前回の記録が見つかりませんでした。", "no save file");
+        return Problem{"前回の記録が見つかりませんでした。", "no save file"};
     if (file.status == Platform::FileReadStatus::Unreadable)
-        return Refused(LoadProblem::Unreadable,
-                       std::string("セーブデータを読み込めませんでした。") + KeptOnDisk, file.failure);
+        return Refused("セーブデータを読み込めませんでした。", file.failure);
 
     ParsedSaveFile parsed = ParseSaveFile(file.bytes);
     if (parsed.defect == SaveFileDefect::Short)
-        return Refused(LoadProblem::Short,
-                       std::string("セーブデータが途中で切れているため、続きを始められません。") + KeptOnDisk,
-                       parsed.detail);
+        return Refused("セーブデータが途中で切れているため、続きを始められません。", "the save is cut short: " + parsed.detail);
     if (parsed.defect == SaveFileDefect::Damaged)
-        return Refused(LoadProblem::Damaged,
-                       std::string("セーブデータが壊れているため、続きを始められません。") + KeptOnDisk,
-                       parsed.detail);
-    LoadResult result;
-    result.ok = true;
-    result.game = std::move(parsed.game);
-    return result;
+        return Refused("セーブデータが壊れているため、続きを始められません。", "the save is damaged: " + parsed.detail);
+    return std::move(parsed.game);
 }
 
 bool SaveFileExists()
@@ -67,21 +49,23 @@ bool SaveFileExists()
     return Platform::FileExists(SaveFileName);
 }
 
-bool DeleteSaveFile()
+Outcome<> DeleteSaveFile()
 {
-    return Platform::RemoveFile(SaveFileName);
+    if (Platform::RemoveFile(SaveFileName))
+        return {};
+    return Problem{"", std::string("the save file ") + SaveFileName + " could not be deleted"};
 }
 
-LoadResult ContinueSavedGame()
+Outcome<> ContinueSavedGame()
 {
-    LoadResult result = ReadSaveFile();
-    if (!result.ok) return result;
-    if (!DeleteSaveFile())
-        return Refused(LoadProblem::NotDeleted,
-                       "セーブデータを消せないため、続きを始められません。ゲームのフォルダに書き込めるか確かめてください。",
-                       "cannot delete the save file");
-    ApplyToGameState(result.game);
-    return result;
+    Outcome<SavedGame> saved = ReadSaveFile();
+    if (!saved)
+        return saved.Failure();
+    if (const Outcome<> deleted = DeleteSaveFile(); !deleted)
+        return Problem{"セーブデータを消せないため、続きを始められません。ゲームのフォルダに書き込めるか確かめてください。",
+                       deleted.Failure().detail};
+    ApplyToGameState(saved.Get());
+    return {};
 }
 
 }  // namespace Velmoor2

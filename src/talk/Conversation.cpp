@@ -2,8 +2,8 @@
 
 #include "core/GameState.h"
 #include "core/Random.h"
+#include "core/Report.h"
 #include "platform/Application.h"
-#include "platform/MessageBox.h"
 #include "scene/MainStage.h"
 #include "scene/PlaceButtons.h"
 #include "talk/ConversationFiles.h"
@@ -13,17 +13,16 @@
 namespace Velmoor2 {
 namespace {
 
-// Our own files are checked by the build; a file damaged on the player's disk ends the run
-// with a report rather than a conversation with holes. Nothing has been written, so nothing is lost.
+// A damaged conversation file ends the run with a report rather than a conversation with holes.
+// Nothing has been written, so nothing is lost.
 template <typename Value>
-Value OrEndTheRun(std::variant<Value, TalkError> result)
+Value OrEndTheRun(Outcome<Value> outcome)
 {
-    if (auto* error = std::get_if<TalkError>(&result)) {
-        Platform::ShowMessageBox("会話データが壊れているため、ゲームを続けられません。" + CrLf + error->message,
-                                 Platform::MbCritical, "Velmoor Episode2");
+    if (!outcome) {
+        ReportProblem(outcome.Failure(), Platform::MbCritical);
         Platform::EndProgram();
     }
-    return std::get<Value>(std::move(result));
+    return std::move(outcome).Get();
 }
 
 }  // namespace

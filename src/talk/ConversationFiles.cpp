@@ -17,15 +17,21 @@ constexpr const char* CodeFile = "VelKCode.dat";
 constexpr const char* CaptionFile = "VelKaiwa.dat";
 constexpr const char* ResponseFile = "VelResp.dat";
 
-std::variant<std::string, TalkError> ReadWhole(const char* name)
+// Our own files are checked by the build, so a hole in them is damage on the player's disk.
+Problem Damaged(const std::string& what)
+{
+    return {"会話データが壊れているため、ゲームを続けられません。" + CrLf + what, what};
+}
+
+Outcome<std::string> ReadWhole(const char* name)
 {
     std::ifstream file(name, std::ios::binary);
     if (!file)
-        return TalkError{std::string(name) + " が見つかりません。"};
+        return Damaged(std::string(name) + " が見つかりません。");
     std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     auto text = Platform::Cp932ToUtf8(bytes);
     if (!text)
-        return TalkError{std::string(name) + " の文字が読めません。"};
+        return Damaged(std::string(name) + " の文字が読めません。");
     return *text;
 }
 
@@ -45,58 +51,57 @@ bool SkipToId(FieldReader& reader, const std::string& id)
 
 }  // namespace
 
-std::variant<std::array<Integer, 10>, TalkError> ReplyCodesOf(const std::string& id)
+Outcome<std::array<Integer, 10>> ReplyCodesOf(const std::string& id)
 {
     auto text = ReadWhole(CodeFile);
-    if (auto* error = std::get_if<TalkError>(&text))
-        return *error;
-    FieldReader reader(std::get<std::string>(text));
+    if (!text)
+        return text.Failure();
+    FieldReader reader(text.Get());
     if (!SkipToId(reader, id))
-        return TalkError{std::string(CodeFile) + " に 会話 " + id + " がありません。"};
+        return Damaged(std::string(CodeFile) + " に 会話 " + id + " がありません。");
     std::array<Integer, 10> codes{};
     for (Integer& code : codes) {
         auto field = reader.Next();
         if (!field)
-            return TalkError{std::string(CodeFile) + " の 会話 " + id + " の返事が十個そろっていません。"};
+            return Damaged(std::string(CodeFile) + " の 会話 " + id + " の返事が十個そろっていません。");
         code = NumericValue(*field);
     }
     return codes;
 }
 
-std::variant<std::string, TalkError> ReplyCaption(Integer code)
+Outcome<std::string> ReplyCaption(Integer code)
 {
     auto text = ReadWhole(CaptionFile);
-    if (auto* error = std::get_if<TalkError>(&text))
-        return *error;
-    FieldReader reader(std::get<std::string>(text));
+    if (!text)
+        return text.Failure();
+    FieldReader reader(text.Get());
     while (auto field = reader.Next())
         if (CodeOf(*field) == code) {
             // A field no longer than its code has an empty caption.
             const std::u32string characters = ToCharacters(*field);
             return FromCharacters(characters.substr(std::min<size_t>(3, characters.size())));
         }
-    return TalkError{std::string(CaptionFile) + " に 返事 " + std::to_string(code) + " がありません。"};
+    return Damaged(std::string(CaptionFile) + " に 返事 " + std::to_string(code) + " がありません。");
 }
 
-std::variant<Response, TalkError> ResponseTo(const std::string& id, Integer code)
+Outcome<Response> ResponseTo(const std::string& id, Integer code)
 {
     auto text = ReadWhole(ResponseFile);
-    if (auto* error = std::get_if<TalkError>(&text))
-        return *error;
-    const std::string& all = std::get<std::string>(text);
-    FieldReader reader(all);
+    if (!text)
+        return text.Failure();
+    FieldReader reader(text.Get());
     if (!SkipToId(reader, id))
-        return TalkError{std::string(ResponseFile) + " に 会話 " + id + " がありません。"};
+        return Damaged(std::string(ResponseFile) + " に 会話 " + id + " がありません。");
     // The id field itself is the first candidate, as the search starts on it.
     std::optional<std::string> field = id;
     while (field && CodeOf(*field) != code)
         field = reader.Next();
     const std::string what = "会話 " + id + " の返事 " + std::to_string(code);
     if (!field)
-        return TalkError{std::string(ResponseFile) + " に " + what + " がありません。"};
+        return Damaged(std::string(ResponseFile) + " に " + what + " がありません。");
     const std::u32string characters = ToCharacters(*field);
     if (characters.size() < 5)
-        return TalkError{std::string(ResponseFile) + " の " + what + " が短すぎます。"};
+        return Damaged(std::string(ResponseFile) + " の " + what + " が短すぎます。");
     return Response{FromCharacters(characters.substr(3, characters.size() - 5)),
                     NumericValue(FromCharacters(characters.substr(characters.size() - 2)))};
 }

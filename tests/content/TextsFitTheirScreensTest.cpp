@@ -20,7 +20,6 @@ using namespace Velmoor2;
 
 namespace {
 
-using TenCodes = std::array<Integer, 10>;
 
 std::vector<std::string> Fields(std::string_view line)
 {
@@ -105,11 +104,11 @@ TEST_P(TextsFit, EverySceneTextFitsUnderThePicture)
                      });
     for (const std::string& id : ConversationIds()) {
         const auto codes = ReplyCodesOf(id);
-        ASSERT_TRUE(std::holds_alternative<TenCodes>(codes)) << id;
-        for (Integer code : std::get<TenCodes>(codes)) {
+        ASSERT_TRUE(codes.Ok()) << id;
+        for (Integer code : codes.Get()) {
             const auto response = ResponseTo(id, code);
-            ASSERT_TRUE(std::holds_alternative<Response>(response)) << id << " " << code;
-            text.SetCaption(ReplaceNamePlaceholder(std::get<Response>(response).text, PlayerMyouji));
+            ASSERT_TRUE(response.Ok()) << id << " " << code;
+            text.SetCaption(ReplaceNamePlaceholder(response.Get().text, PlayerMyouji));
             EXPECT_TRUE(text.ShowsWholeCaption()) << id << " " << code << ": " << text.Caption();
             EXPECT_TRUE(ClearOfThePrompt(main)) << id << " " << code << ": " << text.Caption();
             ++checked;
@@ -134,10 +133,10 @@ TEST_P(TextsFit, EveryReplyFitsOnItsButton)
     Platform::CommandButton& button = *TheReplyDialog.Get().Command1[0];
     for (const std::string& id : ConversationIds()) {
         const auto codes = ReplyCodesOf(id);
-        for (Integer code : std::get<TenCodes>(codes)) {
+        for (Integer code : codes.Get()) {
             const auto caption = ReplyCaption(code);
-            ASSERT_TRUE(std::holds_alternative<std::string>(caption)) << code;
-            button.SetCaption(ReplaceNamePlaceholder(std::get<std::string>(caption), PlayerMyouji));
+            ASSERT_TRUE(caption.Ok()) << code;
+            button.SetCaption(ReplaceNamePlaceholder(caption.Get(), PlayerMyouji));
             EXPECT_TRUE(button.ShowsWholeCaption()) << code << ": " << button.Caption();
         }
     }

@@ -147,7 +147,7 @@ TEST_F(StartScreen, ContinueWithoutASaveOnlyChangesTheLineThenANewGameStillOpens
 TEST_F(StartScreen, AContinuedGameStartsAtItsSavedMinuteAndPlaceAndTheSaveIsGone)
 {
     ScratchFolder folder;
-    ASSERT_TRUE(WriteSaveFile(AGameAtTheGymnasium()).ok);
+    ASSERT_TRUE(WriteSaveFile(AGameAtTheGymnasium()));
     start->Label1[1]->SimulateClick();
     ASSERT_TRUE(start->LOADOK.IsVisible());
     start->LOADOK.SimulateClick();
@@ -175,8 +175,11 @@ TEST_F(StartScreen, ADamagedSaveIsReportedKeptOnDiskAndTheMenuComesBack)
         return Platform::AnswerOk;
     });
     start->Label1[1]->SimulateClick();
+    testing::internal::CaptureStderr();
     start->LOADOK.SimulateClick();
+    const std::string log = testing::internal::GetCapturedStderr();
     EXPECT_FALSE(reported.empty());
+    EXPECT_NE(log.find("velmoor2: the save is cut short: 3 of 17 lines"), std::string::npos) << log;
     EXPECT_TRUE(std::filesystem::exists(SaveFileName));
     EXPECT_TRUE(TheStartScreen.IsLoaded());
     EXPECT_TRUE(start->Label1[0]->IsVisible());

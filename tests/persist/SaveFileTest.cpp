@@ -67,7 +67,7 @@ protected:
 
 TEST_F(SaveFile, WrittenInTheCurrentFolderUnderItsOwnName)
 {
-    ASSERT_TRUE(WriteSaveFile(Game(12)).ok);
+    ASSERT_TRUE(WriteSaveFile(Game(12)));
     EXPECT_TRUE(fs::exists(folder / "VEL2DATA.DAT"));
     EXPECT_EQ(Bytes(), EncodeSaveFile(Game(12)));
     EXPECT_TRUE(SaveFileExists());
@@ -75,36 +75,36 @@ TEST_F(SaveFile, WrittenInTheCurrentFolderUnderItsOwnName)
 
 TEST_F(SaveFile, SavingAgainReplacesTheSave)
 {
-    ASSERT_TRUE(WriteSaveFile(Game(3)).ok);
-    ASSERT_TRUE(WriteSaveFile(Game(28)).ok);
-    const LoadResult loaded = ReadSaveFile();
-    ASSERT_TRUE(loaded.ok) << loaded.detail;
-    EXPECT_EQ(loaded.game, Game(28));
+    ASSERT_TRUE(WriteSaveFile(Game(3)));
+    ASSERT_TRUE(WriteSaveFile(Game(28)));
+    const auto loaded = ReadSaveFile();
+    ASSERT_TRUE(loaded.Ok()) << loaded.Failure().detail;
+    EXPECT_EQ(loaded.Get(), Game(28));
 }
 
 TEST_F(SaveFile, ReadingChangesNothing)
 {
-    ASSERT_TRUE(WriteSaveFile(Game(12)).ok);
+    ASSERT_TRUE(WriteSaveFile(Game(12)));
     ResetGameState();
-    ASSERT_TRUE(ReadSaveFile().ok);
+    ASSERT_TRUE(ReadSaveFile());
     EXPECT_TRUE(SaveFileExists());
     EXPECT_EQ(CaptureGameState(), SavedGame{});
 }
 
 TEST_F(SaveFile, ContinuingRestoresTheGameAndDeletesTheSave)
 {
-    ASSERT_TRUE(WriteSaveFile(Game(12)).ok);
+    ASSERT_TRUE(WriteSaveFile(Game(12)));
     ResetGameState();
-    const LoadResult loaded = ContinueSavedGame();
-    ASSERT_TRUE(loaded.ok) << loaded.detail;
+    const auto loaded = ContinueSavedGame();
+    ASSERT_TRUE(loaded.Ok()) << loaded.Failure().detail;
     EXPECT_EQ(CaptureGameState(), Game(12));
     EXPECT_EQ(PlayerMyouji, "呉,\"松\"");
     EXPECT_EQ(Love[4], -2);
     EXPECT_FALSE(SaveFileExists());
 
-    const LoadResult again = ContinueSavedGame();
-    EXPECT_FALSE(again.ok) << "a save is resumed once only";
-    EXPECT_EQ(again.problem, LoadProblem::Missing);
+    const auto again = ContinueSavedGame();
+    ASSERT_FALSE(again.Ok()) << "a save is resumed once only";
+    EXPECT_NE(again.Failure().message.find("見つかりません"), std::string::npos);
 }
 
 TEST_F(SaveFile, QuitCapturesWhatAResumedGameNeeds)
@@ -118,9 +118,9 @@ TEST_F(SaveFile, QuitCapturesWhatAResumedGameNeeds)
     TargetGirl = 2;
     CurrentPlace = 7;
     TalkKey = "72A";
-    ASSERT_TRUE(WriteSaveFile(CaptureGameState()).ok);
+    ASSERT_TRUE(WriteSaveFile(CaptureGameState()));
     ResetGameState();
-    ASSERT_TRUE(ContinueSavedGame().ok);
+    ASSERT_TRUE(ContinueSavedGame());
     EXPECT_EQ(GameMinute, 17);
     EXPECT_EQ(Love, (std::array<Integer, 7>{0, 1, 2, 3, 4, 5, 6}));
     EXPECT_EQ(MetFlag, (std::array<Integer, 7>{0, 1, 1, 0, 0, 1, 0}));
@@ -131,10 +131,9 @@ TEST_F(SaveFile, QuitCapturesWhatAResumedGameNeeds)
 
 TEST_F(SaveFile, AMissingSaveIsToldToThePlayer)
 {
-    const LoadResult loaded = ReadSaveFile();
-    EXPECT_FALSE(loaded.ok);
-    EXPECT_EQ(loaded.problem, LoadProblem::Missing);
-    EXPECT_FALSE(loaded.message.empty());
+    const auto loaded = ReadSaveFile();
+    ASSERT_FALSE(loaded.Ok());
+    EXPECT_NE(loaded.Failure().message.find("見つかりません"), std::string::npos);
 }
 
 TEST_F(SaveFile, ACutOffSaveAtEveryLengthIsRefusedAndKept)
@@ -143,10 +142,9 @@ TEST_F(SaveFile, ACutOffSaveAtEveryLengthIsRefusedAndKept)
     for (size_t length = 0; length < whole.size(); ++length) {
         Put(whole.substr(0, length));
         ResetGameState();
-        const LoadResult loaded = ContinueSavedGame();
-        ASSERT_FALSE(loaded.ok) << length;
-        EXPECT_EQ(loaded.problem, LoadProblem::Short) << length;
-        EXPECT_NE(loaded.message.find("途中で切れて"), std::string::npos);
+        const auto loaded = ContinueSavedGame();
+        ASSERT_FALSE(loaded.Ok()) << length;
+        EXPECT_NE(loaded.Failure().message.find("途中で切れて"), std::string::npos) << length;
         EXPECT_EQ(Bytes(), whole.substr(0, length)) << "the file stays as it was";
         EXPECT_EQ(CaptureGameState(), SavedGame{}) << "nothing is half loaded";
     }
@@ -158,11 +156,10 @@ TEST_F(SaveFile, ADamagedSaveIsRefusedAndKept)
     damaged.replace(damaged.rfind(" 5 "), 3, " 9 ");  // a place the school does not have
     Put(damaged);
     ResetGameState();
-    const LoadResult loaded = ContinueSavedGame();
-    EXPECT_FALSE(loaded.ok);
-    EXPECT_EQ(loaded.problem, LoadProblem::Damaged);
-    EXPECT_NE(loaded.message.find("壊れて"), std::string::npos);
-    EXPECT_NE(loaded.detail.find("line 17"), std::string::npos) << loaded.detail;
+    const auto loaded = ContinueSavedGame();
+    ASSERT_FALSE(loaded.Ok());
+    EXPECT_NE(loaded.Failure().message.find("壊れて"), std::string::npos);
+    EXPECT_NE(loaded.Failure().detail.find("line 17"), std::string::npos) << loaded.Failure().detail;
     EXPECT_EQ(Bytes(), damaged);
     EXPECT_EQ(CaptureGameState(), SavedGame{});
 }
@@ -170,22 +167,22 @@ TEST_F(SaveFile, ADamagedSaveIsRefusedAndKept)
 TEST_F(SaveFile, AnUnreadableSaveIsRefusedAndKept)
 {
     fs::create_directory(SaveFileName);
-    const LoadResult loaded = ContinueSavedGame();
-    EXPECT_FALSE(loaded.ok);
-    EXPECT_EQ(loaded.problem, LoadProblem::Unreadable);
+    const auto loaded = ContinueSavedGame();
+    ASSERT_FALSE(loaded.Ok());
+    EXPECT_NE(loaded.Failure().message.find("読み込めません"), std::string::npos);
     EXPECT_TRUE(fs::is_directory(SaveFileName));
 }
 
 TEST_F(SaveFile, PlayerMessagesAreCodePage932Text)
 {
-    std::vector<std::string> messages{ReadSaveFile().message};
+    std::vector<std::string> messages{ReadSaveFile().Failure().message};
     Put("x\r\n");
-    messages.push_back(ReadSaveFile().message);
+    messages.push_back(ReadSaveFile().Failure().message);
     Put(std::string(17, '\n'));
-    messages.push_back(ReadSaveFile().message);
+    messages.push_back(ReadSaveFile().Failure().message);
     SavedGame unstorable = Game(1);
     unstorable.namae = "\xf0\x9f\x98\x80";  // an emoji
-    messages.push_back(WriteSaveFile(unstorable).message);
+    messages.push_back(WriteSaveFile(unstorable).Failure().message);
     for (const std::string& message : messages) {
         EXPECT_FALSE(message.empty());
         EXPECT_TRUE(Platform::Utf8ToCp932(message).has_value()) << message;
@@ -194,36 +191,36 @@ TEST_F(SaveFile, PlayerMessagesAreCodePage932Text)
 
 TEST_F(SaveFile, ANameTheFileCannotHoldIsAReportedFailure)
 {
-    ASSERT_TRUE(WriteSaveFile(Game(3)).ok);
+    ASSERT_TRUE(WriteSaveFile(Game(3)));
     SavedGame game = Game(12);
     game.myouji = "山\n田";
-    const SaveResult result = WriteSaveFile(game);
-    EXPECT_FALSE(result.ok);
-    EXPECT_FALSE(result.message.empty());
-    EXPECT_EQ(ReadSaveFile().game, Game(3)) << "the earlier save is untouched";
+    const auto result = WriteSaveFile(game);
+    ASSERT_FALSE(result.Ok());
+    EXPECT_FALSE(result.Failure().message.empty());
+    EXPECT_EQ(ReadSaveFile().Get(), Game(3)) << "the earlier save is untouched";
 }
 
 TEST_F(SaveFile, AFailedWriteIsReportedAndKeepsTheEarlierSave)
 {
     fs::create_directory(SaveFileName);  // nothing can be renamed over a folder
-    const SaveResult result = WriteSaveFile(Game(12));
-    EXPECT_FALSE(result.ok);
-    EXPECT_NE(result.message.find("セーブできませんでした"), std::string::npos);
-    EXPECT_FALSE(result.detail.empty());
+    const auto result = WriteSaveFile(Game(12));
+    ASSERT_FALSE(result.Ok());
+    EXPECT_NE(result.Failure().message.find("セーブできませんでした"), std::string::npos);
+    EXPECT_FALSE(result.Failure().detail.empty());
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), {}), 1) << "no temporary file is left";
 }
 
 TEST_F(SaveFile, AReadOnlyFolderIsAReportedFailure)
 {
-    ASSERT_TRUE(WriteSaveFile(Game(3)).ok);
+    ASSERT_TRUE(WriteSaveFile(Game(3)));
     fs::permissions(folder, ReadOnlyForAll);
     EXPECT_TRUE(PassesAsUnprivilegedUser([&] {
-        const SaveResult result = WriteSaveFile(Game(12));
-        EXPECT_FALSE(result.ok);
-        EXPECT_FALSE(result.message.empty());
-        EXPECT_EQ(ReadSaveFile().game, Game(3));
-        const LoadResult continued = ContinueSavedGame();
-        EXPECT_EQ(continued.problem, LoadProblem::NotDeleted) << "a save that cannot be deleted is not resumed";
+        const auto result = WriteSaveFile(Game(12));
+        ASSERT_FALSE(result.Ok());
+        EXPECT_FALSE(result.Failure().message.empty());
+        EXPECT_EQ(ReadSaveFile().Get(), Game(3));
+        const auto continued = ContinueSavedGame();
+        EXPECT_NE(continued.Failure().message.find("消せない"), std::string::npos) << "a save that cannot be deleted is not resumed";
     }));
     fs::permissions(folder, fs::perms::owner_all);
 }
@@ -231,7 +228,7 @@ TEST_F(SaveFile, AReadOnlyFolderIsAReportedFailure)
 TEST_F(SaveFile, DeletingLeavesNoSave)
 {
     EXPECT_TRUE(DeleteSaveFile()) << "no save to delete is fine";
-    ASSERT_TRUE(WriteSaveFile(Game(12)).ok);
+    ASSERT_TRUE(WriteSaveFile(Game(12)));
     EXPECT_TRUE(DeleteSaveFile());
     EXPECT_FALSE(SaveFileExists());
 }
@@ -240,23 +237,23 @@ TEST_F(SaveFile, DeletingLeavesNoSave)
 // one, the earlier or the new, and loads.
 TEST_F(SaveFile, KilledWhileSavingLeavesAWholeSave)
 {
-    ASSERT_TRUE(WriteSaveFile(Game(1)).ok);
+    ASSERT_TRUE(WriteSaveFile(Game(1)));
     std::mt19937 random(1999);
     for (int round = 0; round < 200; ++round) {
         const pid_t game = ::fork();
         ASSERT_GE(game, 0);
         if (game == 0) {
             for (Integer minute = 2;; minute = static_cast<Integer>(minute % 29 + 1))
-                if (!WriteSaveFile(Game(minute)).ok) ::_exit(3);
+                if (!WriteSaveFile(Game(minute))) ::_exit(3);
         }
         ::usleep(static_cast<useconds_t>(random() % 3000));
         ASSERT_EQ(::kill(game, SIGKILL), 0);
         int status = 0;
         ASSERT_EQ(::waitpid(game, &status, 0), game);
         ASSERT_TRUE(WIFSIGNALED(status)) << status;
-        const LoadResult loaded = ReadSaveFile();
-        ASSERT_TRUE(loaded.ok) << "round " << round << ": " << loaded.detail;
-        ASSERT_EQ(loaded.game, Game(loaded.game.gameMinute));
+        const auto loaded = ReadSaveFile();
+        ASSERT_TRUE(loaded.Ok()) << "round " << round << ": " << loaded.Failure().detail;
+        ASSERT_EQ(loaded.Get(), Game(loaded.Get().gameMinute));
         for (const auto& entry : fs::directory_iterator(folder))
             if (entry.path().filename() != SaveFileName) fs::remove(entry.path());
     }

@@ -222,7 +222,7 @@ TEST_F(Settings, TwoRunsOneAfterTheOtherSeeEachOthersWrites)
     ASSERT_GE(laterRun, 0);
     if (laterRun == 0) {
         const bool saw = GetGameSetting(MyoujiKey) == "山田";
-        const bool wrote = SaveGameSetting(ClearRecordKey, "和3");
+        const bool wrote = SaveGameSetting(ClearRecordKey, "和3").Ok();
         ::_exit(saw && wrote ? 0 : 1);
     }
     int status = 0;

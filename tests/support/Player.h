@@ -201,7 +201,7 @@ private:
         double bestScore = -1e9;
         for (int j = 1; j <= 5; ++j) {
             const auto response = ResponseTo(TalkKey, ReplyCodes[j]);
-            const int change = std::holds_alternative<Response>(response) ? std::get<Response>(response).change : 0;
+            const int change = response.Ok() ? response.Get().change : 0;
             const double score = plan_.aimForThreeOrFour ? -std::abs(Love[girl] + change - 3.5) : change;
             if (score > bestScore) {
                 bestScore = score;

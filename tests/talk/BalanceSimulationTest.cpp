@@ -33,12 +33,12 @@ std::map<std::string, Changes> ShippedChanges()
             if (auto row = EncounterAt(window, place))
                 for (const std::string& id : {row->idA, row->idB}) {
                     auto codes = ReplyCodesOf(id);
-                    if (!std::holds_alternative<std::array<Integer, 10>>(codes))
+                    if (!codes.Ok())
                         continue;
                     Changes changes{};
                     for (int i = 0; i < 10; ++i) {
-                        auto response = ResponseTo(id, std::get<std::array<Integer, 10>>(codes)[i]);
-                        changes[i] = std::holds_alternative<Response>(response) ? std::get<Response>(response).change : 0;
+                        auto response = ResponseTo(id, codes.Get()[i]);
+                        changes[i] = response.Ok() ? response.Get().change : 0;
                     }
                     all[id] = changes;
                 }

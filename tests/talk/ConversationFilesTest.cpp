@@ -28,22 +28,23 @@ protected:
     ScratchFolder folder;
 };
 
-template <typename Value> Value Ok(const std::variant<Value, TalkError>& result)
+template <typename Value> Value Ok(const Outcome<Value>& result)
 {
-    if (auto* error = std::get_if<TalkError>(&result))
-        ADD_FAILURE() << error->message;
-    return std::holds_alternative<Value>(result) ? std::get<Value>(result) : Value{};
+    if (!result)
+        ADD_FAILURE() << result.Failure().detail;
+    return result ? result.Get() : Value{};
 }
 
+// What the player is told of a failed lookup; empty when it succeeded.
 std::string ErrorOf(const auto& result)
 {
-    return std::holds_alternative<TalkError>(result) ? std::get<TalkError>(result).message : "";
+    return result ? "" : result.Failure().message;
 }
 
 // A lookup either found its value or says what went wrong.
 bool AnswersOrReports(const auto& result)
 {
-    return result.index() == 0 || !ErrorOf(result).empty();
+    return result || !ErrorOf(result).empty();
 }
 
 }  // namespace
@@ -142,8 +143,8 @@ TEST(ConversationFilesFuzz, DamagedShippedFilesGiveAnswersOrReports)
         }
         for (const char* id : ids) {
             const auto codes = ReplyCodesOf(id);
-            if (const auto* found = std::get_if<std::array<Integer, 10>>(&codes)) {
-                for (Integer code : *found) {
+            if (codes) {
+                for (Integer code : codes.Get()) {
                     EXPECT_TRUE(AnswersOrReports(ReplyCaption(code))) << code;
                     EXPECT_TRUE(AnswersOrReports(ResponseTo(id, code))) << id << code;
                 }

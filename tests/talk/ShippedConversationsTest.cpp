@@ -63,17 +63,16 @@ TEST_F(ShippedConversations, EveryTimetableConversationHasTenAnsweredReplies)
     ASSERT_EQ(ids.size(), 35u);
     const auto sections = ResponseSections();
     for (const std::string& id : ids) {
-        using TenCodes = std::array<Integer, 10>;
         const auto codes = ReplyCodesOf(id);
-        ASSERT_TRUE(std::holds_alternative<TenCodes>(codes)) << std::get<TalkError>(codes).message;
-        for (Integer code : std::get<TenCodes>(codes)) {
+        ASSERT_TRUE(codes) << codes.Failure().detail;
+        for (Integer code : codes.Get()) {
             EXPECT_EQ(code / 100, id[1] - '0') << id << " offers another heroine's reply " << code;
             const auto caption = ReplyCaption(code);
-            EXPECT_TRUE(std::holds_alternative<std::string>(caption) && !std::get<std::string>(caption).empty())
+            EXPECT_TRUE(caption && !caption.Get().empty())
                 << code;
             const auto response = ResponseTo(id, code);
-            ASSERT_TRUE(std::holds_alternative<Response>(response)) << std::get<TalkError>(response).message;
-            EXPECT_FALSE(std::get<Response>(response).text.empty()) << id << " " << code;
+            ASSERT_TRUE(response) << response.Failure().detail;
+            EXPECT_FALSE(response.Get().text.empty()) << id << " " << code;
             EXPECT_TRUE(sections.at(id).count(code)) << id << " " << code << " answered from another section";
         }
     }

@@ -1,0 +1,20 @@
+#include "core/Report.h"
+
+#include <cstdio>
+
+namespace Velmoor2 {
+
+void LogProblem(const Problem& problem)
+{
+    const std::string& line = problem.detail.empty() ? problem.message : problem.detail;
+    std::fprintf(stderr, "velmoor2: %s\n", line.c_str());
+}
+
+void ReportProblem(const Problem& problem, int boxStyle, const std::string& boxTitle)
+{
+    LogProblem(problem);
+    if (!problem.message.empty())
+        Platform::ShowMessageBox(problem.message, boxStyle, boxTitle);
+}
+
+}  // namespace Velmoor2
