@@ -1,19 +1,19 @@
 // velbench [seconds]: the game's figures, run from the game directory. Start-up to the logo and
 // to the main screen, memory in play, CPU while the player stands idle (music off, then on),
 // one scene switch, one song change (and memory after hundreds of them), one reply draw, one
-// response lookup, and the level of every song through the game's first soundfont. The idle stretches last `seconds` (60 by
-// default; a short run gives rougher CPU figures).
-#include "frontend/Demoform.h"
+// response lookup, and the level of every song through the game's first soundfont. The idle stretches last `seconds`
+// (60 by default; a short run gives rougher CPU figures).
 #include "core/GameState.h"
 #include "core/Random.h"
-#include "scene/Scenes.h"
+#include "extras/VelAlbum.h"
+#include "frontend/Demoform.h"
+#include "frontend/VelStart.h"
+#include "frontend/VelTitle.h"
 #include "game/VelMain.h"
 #include "media/CV_Midi.h"
 #include "platform/Application.h"
 #include "platform/Timer.h"
-#include "extras/VelAlbum.h"
-#include "frontend/VelStart.h"
-#include "frontend/VelTitle.h"
+#include "scene/Scenes.h"
 #include "startup/StartUp.h"
 #include "startup/WindowScale.h"
 #include "talk/ConversationFiles.h"
@@ -30,10 +30,10 @@
 #include <numeric>
 #include <sstream>
 #include <string>
-#include <tuple>
-#include <vector>
 #include <sys/resource.h>
+#include <tuple>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -51,7 +51,7 @@ double MsSinceProcessStart()
     timespec now{};
     clock_gettime(CLOCK_BOOTTIME, &now);
     const double startMs = std::stod(field) * 1000.0 / static_cast<double>(sysconf(_SC_CLK_TCK));
-    return now.tv_sec * 1000.0 + now.tv_nsec / 1e6 - startMs;
+    return double(now.tv_sec) * 1000.0 + double(now.tv_nsec) / 1e6 - startMs;
 }
 
 double ResidentMiB()
@@ -67,7 +67,8 @@ double CpuSeconds()
 {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
+        + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
 // Lets the game run on its own, as when the player only watches, for the given time.
@@ -111,7 +112,8 @@ void PlayTheFastestWayIn()
     Platform::PumpEvents();
 }
 
-template <typename Action> double AverageMs(int times, Action action)
+template <typename Action>
+double AverageMs(int times, Action action)
 {
     const auto start = Clock::now();
     for (int i = 0; i < times; ++i)
@@ -140,8 +142,8 @@ void SongChanges()
     }
     std::sort(times.begin(), times.end());
     const double average = std::accumulate(times.begin(), times.end(), 0.0) / Changes;
-    std::printf("song change: %.3f ms on average, %.3f ms for 99 %% of them, %.3f ms at most (playing: %s)\n",
-                average, times[Changes * 99 / 100], times.back(), CV_Midi::MidiIsPlaying() ? "yes" : "no");
+    std::printf("song change: %.3f ms on average, %.3f ms for 99 %% of them, %.3f ms at most (playing: %s)\n", average,
+                times[Changes * 99 / 100], times.back(), CV_Midi::MidiIsPlaying() ? "yes" : "no");
     std::printf("resident memory before and after 550 song changes: %.1f MiB, %.1f MiB\n", residentBefore,
                 ResidentMiB());
     CV_Midi::MidiClose();
@@ -194,12 +196,12 @@ int main(int argc, char** argv)
     std::printf("idle CPU, music on:  %.2f %% of a core over %d s\n", IdleCpuPercent(seconds), seconds);
 
     // Two empty places share the walking music; a heroine's scene changes the song as well.
-    for (auto [first, second, what] : {std::tuple{"C230C", "C250C", "picture only"},
-                                       std::tuple{"C230C", "C231C", "picture and song"}})
+    for (auto [first, second, what] :
+         {std::tuple{"C230C", "C250C", "picture only"}, std::tuple{"C230C", "C231C", "picture and song"}})
         std::printf("scene switch, %s: %.2f ms\n", what, AverageMs(50, [&](int i) {
-            ShowScene(i % 2 ? second : first, "ベンチマーク", "");
-            Platform::PumpEvents();
-        }));
+                        ShowScene(i % 2 ? second : first, "ベンチマーク", "");
+                        Platform::PumpEvents();
+                    }));
     SongChanges();
     std::printf("reply draw: %.4f ms\n", AverageMs(1000, [](int) { DrawFivePositions(RandomUnit); }));
     // The last code of the last conversation in the file: the longest search there is.

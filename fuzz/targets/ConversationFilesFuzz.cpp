@@ -18,10 +18,7 @@ namespace {
 
 bool IsUtf8(const std::string& text) { return FromCharacters(ToCharacters(text)) == text; }
 
-bool Names(const Problem& problem, const char* file)
-{
-    return problem.detail.starts_with(file);
-}
+bool Names(const Problem& problem, const char* file) { return problem.detail.starts_with(file); }
 
 std::vector<std::string_view> SplitFiles(std::string_view input)
 {
@@ -41,7 +38,8 @@ std::vector<std::string_view> SplitFiles(std::string_view input)
 // folders are named relative to the one it started in.
 class InScratchFolder {
 public:
-    InScratchFolder() : home_(std::filesystem::current_path())
+    InScratchFolder()
+        : home_(std::filesystem::current_path())
     {
         std::filesystem::current_path(ScratchFolder());
     }

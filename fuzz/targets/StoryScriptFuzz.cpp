@@ -30,8 +30,8 @@ bool SameSections(const ScriptSections& a, const ScriptSections& b)
     if (a.size() != b.size())
         return false;
     for (auto x = a.begin(), y = b.begin(); x != a.end(); ++x, ++y) {
-        if (x->first != y->first || x->second.keyed != y->second.keyed ||
-            x->second.scenes.size() != y->second.scenes.size())
+        if (x->first != y->first || x->second.keyed != y->second.keyed
+            || x->second.scenes.size() != y->second.scenes.size())
             return false;
         for (size_t i = 0; i < x->second.scenes.size(); ++i) {
             const SceneLine& p = x->second.scenes[i];
@@ -71,8 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             Require((line.code + line.speaker + line.text).find_first_of("\t\n") == std::string::npos,
                     "a scene line's fields hold no tab or line feed");
         for (const auto& [key, value] : section.keyed)
-            Require((key + value).find_first_of("\t\n") == std::string::npos,
-                    "a keyed line holds no tab or line feed");
+            Require((key + value).find_first_of("\t\n") == std::string::npos, "a keyed line holds no tab or line feed");
     }
     Require(SameSections(ParseStoryScript(WriteScript(sections)), sections), "a written script reads the same");
     CheckNames(text);

@@ -27,8 +27,10 @@ void ResetGameState()
     CV_Midi::MidiOff = false;
 }
 
-std::string ClockText(int gameMinute) {
-    if (gameMinute >= 30) return "5:00 PM";
+std::string ClockText(int gameMinute)
+{
+    if (gameMinute >= 30)
+        return "5:00 PM";
     return "4:" + std::to_string(gameMinute + 30) + " PM";
 }
 

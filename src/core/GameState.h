@@ -28,10 +28,7 @@ enum Phase : Integer {
 constexpr int FirstClassmate = 1;
 constexpr int LastClassmate = 6;
 inline constexpr auto Classmates = std::views::iota(FirstClassmate, LastClassmate + 1);
-constexpr bool IsClassmate(int heroine)
-{
-    return heroine >= FirstClassmate && heroine <= LastClassmate;
-}
+constexpr bool IsClassmate(int heroine) { return heroine >= FirstClassmate && heroine <= LastClassmate; }
 
 // The line break of every two-line text: message boxes and labels.
 inline const std::string CrLf = "\r\n";

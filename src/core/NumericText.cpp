@@ -30,9 +30,6 @@ NumberReading ReadNumber(std::string_view text)
     return number;
 }
 
-Integer NumericValue(std::string_view text)
-{
-    return ReadNumber(text).value;
-}
+Integer NumericValue(std::string_view text) { return ReadNumber(text).value; }
 
 }  // namespace Velmoor2

@@ -15,13 +15,13 @@ struct Problem {
 template <typename Value = std::monostate>
 class Outcome {
 public:
-    Outcome()
-        requires std::is_same_v<Value, std::monostate>
-        : state_(std::monostate{})
-    {
-    }
-    Outcome(Value value) : state_(std::move(value)) {}
-    Outcome(Problem problem) : state_(std::move(problem)) {}
+    Outcome() requires std::is_same_v<Value, std::monostate> : state_(std::monostate{}) {}
+    Outcome(Value value)
+        : state_(std::move(value))
+    {}
+    Outcome(Problem problem)
+        : state_(std::move(problem))
+    {}
 
     bool Ok() const { return std::holds_alternative<Value>(state_); }
     explicit operator bool() const { return Ok(); }

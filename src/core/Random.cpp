@@ -20,10 +20,7 @@ void SeedRandomFromClock()
     SeedRandom(static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count()));
 }
 
-void SeedRandom(unsigned seed)
-{
-    Generator().seed(seed);
-}
+void SeedRandom(unsigned seed) { Generator().seed(seed); }
 
 double RandomUnit()
 {
@@ -31,9 +28,6 @@ double RandomUnit()
     return value < 1.0 ? value : std::nextafter(1.0, 0.0);
 }
 
-int RandomBelow(int limit)
-{
-    return static_cast<int>(RandomUnit() * limit);
-}
+int RandomBelow(int limit) { return static_cast<int>(RandomUnit() * limit); }
 
 }  // namespace Velmoor2

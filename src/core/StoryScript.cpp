@@ -82,7 +82,8 @@ std::vector<std::string_view> TextLines(std::string_view text)
     size_t start = 0;
     while (start < text.size()) {
         const size_t end = text.find('\n', start);
-        std::string_view line = text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
+        std::string_view line =
+            text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
         start = end == std::string_view::npos ? text.size() : end + 1;
         if (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
@@ -107,10 +108,7 @@ std::string KeyedText(std::string_view file, std::string_view section, std::stri
     return line == found->keyed.end() ? "" : line->second;
 }
 
-bool HasSection(std::string_view file, std::string_view section)
-{
-    return FindSection(file, section) != nullptr;
-}
+bool HasSection(std::string_view file, std::string_view section) { return FindSection(file, section) != nullptr; }
 
 std::string SpliceNames(std::string_view text)
 {

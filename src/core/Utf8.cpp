@@ -8,7 +8,11 @@ std::u32string ToCharacters(std::string_view utf8)
     size_t i = 0;
     while (i < utf8.size()) {
         const unsigned char lead = static_cast<unsigned char>(utf8[i]);
-        const int extra = lead < 0x80 ? 0 : (lead >> 5) == 0x6 ? 1 : (lead >> 4) == 0xE ? 2 : (lead >> 3) == 0x1E ? 3 : -1;
+        const int extra = lead < 0x80 ? 0
+            : (lead >> 5) == 0x6      ? 1
+            : (lead >> 4) == 0xE      ? 2
+            : (lead >> 3) == 0x1E     ? 3
+                                      : -1;
         bool valid = extra >= 0 && i + static_cast<size_t>(extra) < utf8.size();
         char32_t code = extra == 0 ? lead : extra == 1 ? (lead & 0x1F) : extra == 2 ? (lead & 0x0F) : (lead & 0x07);
         for (int k = 1; valid && k <= extra; ++k) {

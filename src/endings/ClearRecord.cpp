@@ -15,10 +15,7 @@ char32_t OutcomeDigit(int outcomes)
 
 }  // namespace
 
-int DigitValue(char32_t c)
-{
-    return c >= U'0' && c <= U'9' ? static_cast<int>(c - U'0') : 0;
-}
+int DigitValue(char32_t c) { return c >= U'0' && c <= U'9' ? static_cast<int>(c - U'0') : 0; }
 
 int HeroineOfMarker(char32_t marker)
 {

@@ -5,10 +5,10 @@
 #include "endings/ConfessionScene.h"
 #include "endings/EndingTexts.h"
 #include "endings/Epilogue.h"
-#include "scene/Scenes.h"
 #include "media/CV_Midi.h"
 #include "scene/MainStage.h"
 #include "scene/PlaceButtons.h"
+#include "scene/Scenes.h"
 #include "talk/VelSerif.h"
 
 namespace Velmoor2 {

@@ -11,15 +11,9 @@ constexpr const char* GateFile = "story/endings/gate.txt";
 constexpr const char* EpiloguesFile = "story/endings/epilogues.txt";
 constexpr const char* StaffRollFile = "story/endings/staffroll.txt";
 
-std::string Heroine(int girl)
-{
-    return "heroine" + std::to_string(girl);
-}
+std::string Heroine(int girl) { return "heroine" + std::to_string(girl); }
 
-std::string ConfessionFile(int girl)
-{
-    return "story/endings/" + Heroine(girl) + ".txt";
-}
+std::string ConfessionFile(int girl) { return "story/endings/" + Heroine(girl) + ".txt"; }
 
 std::string FirstText(const std::vector<SceneLine>& lines, size_t index)
 {
@@ -45,10 +39,7 @@ const std::vector<SceneLine>& ConfessionBranch(int girl, bool mutualLove)
     return ScriptSection(ConfessionFile(girl), Heroine(girl) + (mutualLove ? " mutual" : " confession"));
 }
 
-std::string EpilogueOpening()
-{
-    return FirstText(ScriptSection(EpiloguesFile, "epilogue opening"), 0);
-}
+std::string EpilogueOpening() { return FirstText(ScriptSection(EpiloguesFile, "epilogue opening"), 0); }
 
 const std::vector<SceneLine>& EpilogueLines(int girl)
 {

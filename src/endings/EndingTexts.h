@@ -8,7 +8,7 @@
 
 namespace Velmoor2 {
 
-std::string GateNarration(int line);  // 1: the gate has closed; 2: somebody calls from behind
+std::string GateNarration(int line);                        // 1: the gate has closed; 2: somebody calls from behind
 const std::vector<SceneLine>& ConfessionOpening(int girl);  // the whole scene for heroines 7 and 8
 const std::vector<SceneLine>& ConfessionBranch(int girl, bool mutualLove);
 std::string EpilogueOpening();

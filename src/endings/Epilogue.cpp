@@ -6,11 +6,11 @@
 #include "endings/EndingTexts.h"
 #include "endings/ScriptPlayer.h"
 #include "endings/VelEnding.h"
-#include "scene/Scenes.h"
 #include "media/CV_Midi.h"
 #include "persist/GameSettings.h"
 #include "persist/SaveFile.h"
 #include "platform/Application.h"
+#include "scene/Scenes.h"
 
 namespace Velmoor2 {
 
@@ -35,7 +35,8 @@ void RecordClear()
         Platform::EndProgram();  // a data-room replay records nothing
     const std::string record = GetGameSetting(ClearRecordKey);
     if (const Outcome<> kept = SaveGameSetting(ClearRecordKey, UpdatedClearRecord(record, EndingGirl, outcome)); !kept)
-        ReportProblem({"クリアの記録を保存できませんでした。" + CrLf + "設定ファイルに書き込めません。", kept.Failure().detail});
+        ReportProblem(
+            {"クリアの記録を保存できませんでした。" + CrLf + "設定ファイルに書き込めません。", kept.Failure().detail});
     Platform::EndProgram();
 }
 

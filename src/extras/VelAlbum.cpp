@@ -10,10 +10,7 @@ namespace {
 constexpr const char* AlbumFile = "story/front/album.txt";
 constexpr int Girls = 6;
 
-std::string Thought(const std::string& key)
-{
-    return KeyedText(AlbumFile, "album", key);
-}
+std::string Thought(const std::string& key) { return KeyedText(AlbumFile, "album", key); }
 
 }  // namespace
 
@@ -40,10 +37,7 @@ void VelAlbum::Form_Load()
     Form.MoveTo(Form.Left(), Form.Top() - 100);
 }
 
-void VelAlbum::HideForUnload()
-{
-    Form.Hide();
-}
+void VelAlbum::HideForUnload() { Form.Hide(); }
 
 void VelAlbum::Image1_MouseMove(int index)
 {

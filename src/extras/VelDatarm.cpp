@@ -10,7 +10,6 @@
 #include "platform/Input.h"
 #include "platform/MessageBox.h"
 
-
 namespace Velmoor2 {
 namespace {
 
@@ -106,26 +105,21 @@ void VelDatarm::Form_Load()
                       + "　全てのクリアデータを消去したいときは、データ消去ボタンを押してください。");
 }
 
-void VelDatarm::HideForUnload()
-{
-    Form.Hide();
-}
+void VelDatarm::HideForUnload() { Form.Hide(); }
 
-void VelDatarm::Command1_Click()
-{
-    TheDataRoom.Unload();
-}
+void VelDatarm::Command1_Click() { TheDataRoom.Unload(); }
 
 void VelDatarm::Command2_Click()
 {
-    const int answer = Platform::ShowMessageBox(
-        "全てのデータをクリアします（一人もクリアしていない状態に戻します）！よろしいですか？",
-        Platform::MbYesNoInformationDefaultNo, "Data Clear!!!");
+    const int answer =
+        Platform::ShowMessageBox("全てのデータをクリアします（一人もクリアしていない状態に戻します）！よろしいですか？",
+                                 Platform::MbYesNoInformationDefaultNo, "Data Clear!!!");
     if (answer != Platform::AnswerYes)
         return;
     if (const Outcome<> erased = EraseGameSettings(); !erased)
-        ReportProblem({"クリアデータを消去できませんでした。" + CrLf + "記録はそのまま残っています。", erased.Failure().detail},
-                      Platform::MbOkExclamation, "Data Clear!!!");
+        ReportProblem(
+            {"クリアデータを消去できませんでした。" + CrLf + "記録はそのまま残っています。", erased.Failure().detail},
+            Platform::MbOkExclamation, "Data Clear!!!");
 }
 
 void VelDatarm::Image2_MouseDown(int shift)

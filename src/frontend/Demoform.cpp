@@ -15,12 +15,12 @@ struct Stroke {
 };
 
 constexpr std::array<Stroke, Demoform::SegmentCount> Strokes{{
-    {0, 0, 0, 0.5, 1}, {0, 0.5, 1, 1, 0},                                          // V
-    {1, 0, 0, 0, 1}, {1, 0, 0, 1, 0}, {1, 0, 0.5, 0.8, 0.5}, {1, 0, 1, 1, 1},        // E
-    {2, 0, 0, 0, 1}, {2, 0, 1, 1, 1}, {2, 0, 0, 0.3, 0},                              // L
-    {3, 0, 1, 0, 0}, {3, 0, 0, 0.5, 0.6}, {3, 0.5, 0.6, 1, 0}, {3, 1, 0, 1, 1},      // M
-    {4, 0, 0, 1, 0}, {4, 1, 0, 1, 1}, {4, 1, 1, 0, 1}, {4, 0, 1, 0, 0},              // O
-    {5, 0, 0, 1, 1}, {5, 1, 0, 0, 1},                                                // X
+    {0, 0, 0, 0.5, 1}, {0, 0.5, 1, 1, 0},                                            // V
+    {1, 0, 0, 0, 1},   {1, 0, 0, 1, 0},     {1, 0, 0.5, 0.8, 0.5}, {1, 0, 1, 1, 1},  // E
+    {2, 0, 0, 0, 1},   {2, 0, 1, 1, 1},     {2, 0, 0, 0.3, 0},                       // L
+    {3, 0, 1, 0, 0},   {3, 0, 0, 0.5, 0.6}, {3, 0.5, 0.6, 1, 0},   {3, 1, 0, 1, 1},  // M
+    {4, 0, 0, 1, 0},   {4, 1, 0, 1, 1},     {4, 1, 1, 0, 1},       {4, 0, 1, 0, 0},  // O
+    {5, 0, 0, 1, 1},   {5, 1, 0, 0, 1},                                              // X
 }};
 
 // First and last stroke (1-based) of each letter, and its colour.
@@ -117,9 +117,18 @@ void Demoform::Timer1_Timer()
     case 4: ShowGroup(1); break;
     case 5: ShowGroup(2); break;
     case 6: ShowGroup(3); break;
-    case 7: ShowGroup(4); SwitchSprite(Image3); break;
-    case 8: ShowGroup(5); SwitchSprite(Image2); break;
-    case 9: ShowGroup(6); SwitchSprite(Image3); break;
+    case 7:
+        ShowGroup(4);
+        SwitchSprite(Image3);
+        break;
+    case 8:
+        ShowGroup(5);
+        SwitchSprite(Image2);
+        break;
+    case 9:
+        ShowGroup(6);
+        SwitchSprite(Image3);
+        break;
     case 13:
         Label1.SetVisible(true);
         Platform::PumpEvents();

@@ -33,10 +33,7 @@ constexpr std::array<Platform::Colour, VelStart::MenuItems> MenuColours{
     Platform::Rgb(255, 224, 192), Platform::Rgb(192, 255, 192), Platform::Rgb(255, 192, 255)};
 constexpr std::array<const char*, VelStart::MenuItems> MenuCaptions{"新しくはじめる", "前回の続き", "データルーム"};
 
-std::string Guide(const char* section, const std::string& key)
-{
-    return KeyedText(GuideFile, section, key);
-}
+std::string Guide(const char* section, const std::string& key) { return KeyedText(GuideFile, section, key); }
 
 int LocalHour()
 {
@@ -48,10 +45,7 @@ int LocalHour()
 
 }  // namespace
 
-std::string GreetingForHour(int hour)
-{
-    return Guide("greeting", "greeting hour " + std::to_string(hour));
-}
+std::string GreetingForHour(int hour) { return Guide("greeting", "greeting hour " + std::to_string(hour)); }
 
 NameEntryPanel::NameEntryPanel(Platform::Window& form)
     : Label2(form, Left + 120, Top + 120, 1695, 255),
@@ -73,14 +67,12 @@ NameEntryPanel::NameEntryPanel(Platform::Window& form)
 
 void NameEntryPanel::SetVisible(bool visible)
 {
-    for (Platform::Control* control : std::initializer_list<Platform::Control*>{&Label2, &Text1, &Label3, &Text2, &OKBUTTON})
+    for (Platform::Control* control :
+         std::initializer_list<Platform::Control*>{&Label2, &Text1, &Label3, &Text2, &OKBUTTON})
         control->SetVisible(visible);
 }
 
-bool NameEntryPanel::IsVisible() const
-{
-    return OKBUTTON.IsVisible();
-}
+bool NameEntryPanel::IsVisible() const { return OKBUTTON.IsVisible(); }
 
 VelStart::VelStart()
 {
@@ -92,11 +84,14 @@ VelStart::VelStart()
     // balloon colour paint over the balloon's outline where the tail joins it.
     Shape1.SetColour(Ink);
     Shape1.SetFillColour(BalloonColour);
-    BalloonTail[0] = std::make_unique<Platform::Shape>(Form, Platform::ShapeKind::Line, 2175, 650, -375, 380, BalloonColour, 3);
-    BalloonTail[1] = std::make_unique<Platform::Shape>(Form, Platform::ShapeKind::Line, 2175, 760, -300, 270, BalloonColour, 3);
+    BalloonTail[0] =
+        std::make_unique<Platform::Shape>(Form, Platform::ShapeKind::Line, 2175, 650, -375, 380, BalloonColour, 3);
+    BalloonTail[1] =
+        std::make_unique<Platform::Shape>(Form, Platform::ShapeKind::Line, 2175, 760, -300, 270, BalloonColour, 3);
     BalloonTail[2] = std::make_unique<Platform::Shape>(Form, Platform::ShapeKind::Line, 2175, 555, -450, 505, Ink);
     BalloonTail[3] = std::make_unique<Platform::Shape>(Form, Platform::ShapeKind::Line, 2175, 855, -450, 205, Ink);
-    BalloonTail[4] = std::make_unique<Platform::Shape>(Form, Platform::ShapeKind::Line, 2160, 570, 0, 275, BalloonColour, 3);
+    BalloonTail[4] =
+        std::make_unique<Platform::Shape>(Form, Platform::ShapeKind::Line, 2160, 570, 0, 275, BalloonColour, 3);
 
     Serif.SetFont("ＭＳ Ｐゴシック", 10.5);
     for (int i = 0; i < MenuItems; ++i) {
@@ -268,9 +263,6 @@ void VelStart::EnterPlay(bool resumed)
     StartGame(resumed);
 }
 
-void VelStart::Timer1_Timer()
-{
-    CV_Midi::MidiWatchdog();
-}
+void VelStart::Timer1_Timer() { CV_Midi::MidiWatchdog(); }
 
 }  // namespace Velmoor2

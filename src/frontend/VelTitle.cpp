@@ -19,7 +19,11 @@ constexpr Platform::Colour ShadowGreen = Platform::Rgb(0, 64, 0);
 // Marks the fade as running for as long as it runs, however it ends.
 class FadeUnderWay {
 public:
-    explicit FadeUnderWay(bool& flag) : flag_(flag) { flag_ = true; }
+    explicit FadeUnderWay(bool& flag)
+        : flag_(flag)
+    {
+        flag_ = true;
+    }
     ~FadeUnderWay() { flag_ = false; }
     FadeUnderWay(const FadeUnderWay&) = delete;
     FadeUnderWay& operator=(const FadeUnderWay&) = delete;
@@ -30,10 +34,7 @@ private:
 
 }  // namespace
 
-std::string MakersNotice()
-{
-    return KeyedText("story/front/title.txt", "notice", "notice");
-}
+std::string MakersNotice() { return KeyedText("story/front/title.txt", "notice", "notice"); }
 
 VelTitle::VelTitle()
 {
@@ -58,10 +59,10 @@ VelTitle::VelTitle()
     Label2.SetForeColour(Platform::Rgb(255, 255, 255));
     Label2.SetBackColour(StartAtRest);
     Label2.SetAlignment(Platform::Alignment::Centre);
-    Line1[0] = std::make_unique<Platform::Shape>(Form, Platform::ShapeKind::Line, 2050, 3000, 3240 - 2050, 0,
-                                                 ShadowGreen, 2);
-    Line1[1] = std::make_unique<Platform::Shape>(Form, Platform::ShapeKind::Line, 3240, 2770, 0, 3000 - 2770,
-                                                 ShadowGreen, 2);
+    Line1[0] =
+        std::make_unique<Platform::Shape>(Form, Platform::ShapeKind::Line, 2050, 3000, 3240 - 2050, 0, ShadowGreen, 2);
+    Line1[1] =
+        std::make_unique<Platform::Shape>(Form, Platform::ShapeKind::Line, 3240, 2770, 0, 3000 - 2770, ShadowGreen, 2);
 
     Label1.SetCaption(MakersNotice());
     Label1.SetAlignment(Platform::Alignment::Centre);
@@ -80,10 +81,7 @@ VelTitle::VelTitle()
     });
 }
 
-void VelTitle::Form_Load()
-{
-    CenterForm(Form);
-}
+void VelTitle::Form_Load() { CenterForm(Form); }
 
 void VelTitle::HideForUnload()
 {
@@ -92,15 +90,9 @@ void VelTitle::HideForUnload()
     Form.Hide();
 }
 
-void VelTitle::Form_MouseMove()
-{
-    Label2.SetBackColour(StartAtRest);
-}
+void VelTitle::Form_MouseMove() { Label2.SetBackColour(StartAtRest); }
 
-void VelTitle::Label2_MouseMove()
-{
-    Label2.SetBackColour(StartUnderPointer);
-}
+void VelTitle::Label2_MouseMove() { Label2.SetBackColour(StartUnderPointer); }
 
 void VelTitle::Label2_MouseDown(int, int shift)
 {
@@ -121,10 +113,7 @@ void VelTitle::Label2_Click()
     TheTitleScreen.Unload();
 }
 
-bool VelTitle::StillShown() const
-{
-    return TheTitleScreen.Holds(this) && Form.IsVisible();
-}
+bool VelTitle::StillShown() const { return TheTitleScreen.Holds(this) && Form.IsVisible(); }
 
 void VelTitle::Timer1_Timer()
 {

@@ -1,10 +1,10 @@
 #include "game/Movement.h"
 
 #include "core/GameState.h"
-#include "scene/Places.h"
-#include "scene/Scenes.h"
 #include "scene/MainStage.h"
 #include "scene/PlaceButtons.h"
+#include "scene/Places.h"
+#include "scene/Scenes.h"
 
 namespace Velmoor2 {
 

@@ -23,11 +23,8 @@ bool AskToQuit()
             return true;
         CV_Midi::MidiClose();
         Platform::EndProgram();
-    case Platform::AnswerNo:
-        CV_Midi::MidiClose();
-        Platform::EndProgram();
-    default:
-        return true;
+    case Platform::AnswerNo: CV_Midi::MidiClose(); Platform::EndProgram();
+    default: return true;
     }
 }
 

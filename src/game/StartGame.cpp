@@ -3,9 +3,9 @@
 #include "core/GameState.h"
 #include "core/StoryScript.h"
 #include "extras/VelAlbum.h"
+#include "game/VelMain.h"
 #include "scene/PlaceButtons.h"
 #include "scene/Scenes.h"
-#include "game/VelMain.h"
 
 namespace Velmoor2 {
 namespace {

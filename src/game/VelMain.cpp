@@ -1,16 +1,16 @@
 #include "game/VelMain.h"
 
+#include "core/CenterForm.h"
+#include "core/Report.h"
 #include "endings/ClosingTime.h"
 #include "game/Movement.h"
+#include "game/QuitDialog.h"
+#include "media/CV_Midi.h"
+#include "platform/Input.h"
 #include "scene/PlaceButtons.h"
 #include "scene/Places.h"
 #include "scene/SceneTexts.h"
 #include "scene/Scenes.h"
-#include "game/QuitDialog.h"
-#include "media/CV_Midi.h"
-#include "platform/Input.h"
-#include "core/CenterForm.h"
-#include "core/Report.h"
 #include "talk/EncounterTable.h"
 #include "talk/Encounters.h"
 #include "talk/PhoneCall.h"
@@ -70,10 +70,7 @@ void VelMain::HideForUnload()
     Form.Hide();
 }
 
-void VelMain::Command1_Click(int index)
-{
-    StartWalk(index + 1, Command1[index]->Caption());
-}
+void VelMain::Command1_Click(int index) { StartWalk(index + 1, Command1[index]->Caption()); }
 
 void VelMain::Form_KeyPress(int) { ClickFlag = True; }
 void VelMain::Image1_Click() { ClickFlag = True; }
@@ -140,10 +137,7 @@ void VelMain::AdvanceWalk()
         NobodyHere();
 }
 
-void VelMain::Timer2_Timer()
-{
-    CV_Midi::MidiWatchdog();
-}
+void VelMain::Timer2_Timer() { CV_Midi::MidiWatchdog(); }
 
 void VelMain::Timer3_Timer()
 {

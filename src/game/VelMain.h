@@ -3,13 +3,13 @@
 // the walking footprints. Its one-minute timer is the game's clock.
 #include "core/GameState.h"
 #include "core/ScreenSlot.h"
-#include "scene/MainStage.h"
 #include "platform/CommandButton.h"
 #include "platform/Image.h"
 #include "platform/Label.h"
 #include "platform/Shape.h"
 #include "platform/Timer.h"
 #include "platform/Window.h"
+#include "scene/MainStage.h"
 
 #include <array>
 #include <memory>

@@ -24,15 +24,9 @@ void MidiPlay(const std::string& fileName)
     Platform::PlayMusicFile(InCurrentDirectory(fileName));
 }
 
-void MidiClose()
-{
-    Platform::StopMusic();
-}
+void MidiClose() { Platform::StopMusic(); }
 
-bool MidiIsPlaying()
-{
-    return Platform::IsMusicPlaying();
-}
+bool MidiIsPlaying() { return Platform::IsMusicPlaying(); }
 
 void MidiWatchdog()
 {

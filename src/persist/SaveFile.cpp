@@ -8,10 +8,7 @@ namespace {
 
 const char* const KeptOnDisk = "（セーブデータはそのまま残してあります）";
 
-Problem Refused(const std::string& message, std::string detail)
-{
-    return {message + KeptOnDisk, std::move(detail)};
-}
+Problem Refused(const std::string& message, std::string detail) { return {message + KeptOnDisk, std::move(detail)}; }
 
 }  // namespace
 
@@ -23,8 +20,9 @@ Outcome<> WriteSaveFile(const SavedGame& game)
                        "the game could not be saved: a name has a line break or a character outside code page 932"};
     const Platform::FileWriteResult written = Platform::WriteFileAtomically(SaveFileName, *bytes);
     if (!written.ok)
-        return Problem{"データをセーブできませんでした。ゲームのフォルダに書き込めるか、ディスクに空きがあるか確かめてください。",
-                       "the game could not be saved: " + written.failure};
+        return Problem{
+            "データをセーブできませんでした。ゲームのフォルダに書き込めるか、ディスクに空きがあるか確かめてください。",
+            "the game could not be saved: " + written.failure};
     return {};
 }
 
@@ -38,16 +36,14 @@ Outcome<SavedGame> ReadSaveFile()
 
     ParsedSaveFile parsed = ParseSaveFile(file.bytes);
     if (parsed.defect == SaveFileDefect::Short)
-        return Refused("セーブデータが途中で切れているため、続きを始められません。", "the save is cut short: " + parsed.detail);
+        return Refused("セーブデータが途中で切れているため、続きを始められません。",
+                       "the save is cut short: " + parsed.detail);
     if (parsed.defect == SaveFileDefect::Damaged)
         return Refused("セーブデータが壊れているため、続きを始められません。", "the save is damaged: " + parsed.detail);
     return std::move(parsed.game);
 }
 
-bool SaveFileExists()
-{
-    return Platform::FileExists(SaveFileName);
-}
+bool SaveFileExists() { return Platform::FileExists(SaveFileName); }
 
 Outcome<> DeleteSaveFile()
 {
@@ -62,8 +58,9 @@ Outcome<> ContinueSavedGame()
     if (!saved)
         return saved.Failure();
     if (const Outcome<> deleted = DeleteSaveFile(); !deleted)
-        return Problem{"セーブデータを消せないため、続きを始められません。ゲームのフォルダに書き込めるか確かめてください。",
-                       deleted.Failure().detail};
+        return Problem{
+            "セーブデータを消せないため、続きを始められません。ゲームのフォルダに書き込めるか確かめてください。",
+            deleted.Failure().detail};
     ApplyToGameState(saved.Get());
     return {};
 }

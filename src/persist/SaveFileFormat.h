@@ -23,11 +23,11 @@
 // Reading is all or nothing: the lines are parsed into a separate SavedGame and checked (flags
 // 0 or 1, album pick 1 to 6, place 1 to 7, clock from 0 to a day's minutes) before anyone may use it.
 // A number line that holds no number reads as 0, as every number the game reads from text.
+#include "persist/SavedGame.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
-
-#include "persist/SavedGame.h"
 
 namespace Velmoor2 {
 

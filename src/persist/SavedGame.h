@@ -1,16 +1,16 @@
 #pragma once
 // The part of the game state that an interrupted game keeps: the player's names, the clock,
 // the six classmates' affection and met flags, the album pick and the current place.
+#include "core/GameState.h"
+
 #include <array>
 #include <string>
-
-#include "core/GameState.h"
 
 namespace Velmoor2 {
 
 struct SavedGame {
-    std::string myouji;                // PlayerMyouji
-    std::string namae;                 // PlayerNamae
+    std::string myouji;  // PlayerMyouji
+    std::string namae;   // PlayerNamae
     Integer gameMinute = 0;
     std::array<Integer, LastClassmate + 1> love{};     // element 0 is not kept
     std::array<Integer, LastClassmate + 1> metFlag{};  // element 0 is not kept

@@ -20,10 +20,7 @@ std::function<void()> idleHook;
 int windowScale = 1;
 constexpr int DesignFontPixels = 12;
 
-QApplication* app()
-{
-    return static_cast<QApplication*>(QCoreApplication::instance());
-}
+QApplication* app() { return static_cast<QApplication*>(QCoreApplication::instance()); }
 
 }  // namespace
 
@@ -77,15 +74,9 @@ ScreenArea OpeningScreen()
     return area;
 }
 
-int RunEventLoop()
-{
-    return QApplication::exec();
-}
+int RunEventLoop() { return QApplication::exec(); }
 
-void PumpEvents()
-{
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
-}
+void PumpEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 
 void WaitForEvents()
 {
@@ -101,22 +92,19 @@ void EndProgram()
     std::_Exit(0);
 }
 
-void SetIdleHook(std::function<void()> hook)
-{
-    idleHook = std::move(hook);
-}
+void SetIdleHook(std::function<void()> hook) { idleHook = std::move(hook); }
 
-void Defer(std::function<void()> action)
-{
-    QTimer::singleShot(0, app(), std::move(action));
-}
+void Defer(std::function<void()> action) { QTimer::singleShot(0, app(), std::move(action)); }
 
 namespace {
 
 // Holds a screen being unloaded; Qt deletes it once the handler that unloaded it has returned.
 class KeptObject : public QObject {
 public:
-    explicit KeptObject(std::shared_ptr<void> object) : QObject(app()), object_(std::move(object)) {}
+    explicit KeptObject(std::shared_ptr<void> object)
+        : QObject(app()),
+          object_(std::move(object))
+    {}
 
 private:
     std::shared_ptr<void> object_;
@@ -124,15 +112,9 @@ private:
 
 }  // namespace
 
-void ReleaseLater(std::shared_ptr<void> object)
-{
-    (new KeptObject(std::move(object)))->deleteLater();
-}
+void ReleaseLater(std::shared_ptr<void> object) { (new KeptObject(std::move(object)))->deleteLater(); }
 
-void Pause(int milliseconds)
-{
-    QThread::msleep(static_cast<unsigned long>(milliseconds));
-}
+void Pause(int milliseconds) { QThread::msleep(static_cast<unsigned long>(milliseconds)); }
 
 int DisplayWidthTwips()
 {

@@ -18,8 +18,10 @@ std::string Failure(const std::string& step, const std::string& path, int error)
 std::string DirectoryOf(const std::string& path)
 {
     const auto slash = path.rfind('/');
-    if (slash == std::string::npos) return ".";
-    if (slash == 0) return "/";
+    if (slash == std::string::npos)
+        return ".";
+    if (slash == 0)
+        return "/";
     return path.substr(0, slash);
 }
 
@@ -28,7 +30,8 @@ bool WriteAll(int fd, std::string_view bytes)
     while (!bytes.empty()) {
         const ssize_t written = ::write(fd, bytes.data(), bytes.size());
         if (written < 0) {
-            if (errno == EINTR) continue;
+            if (errno == EINTR)
+                continue;
             return false;
         }
         bytes.remove_prefix(static_cast<size_t>(written));
@@ -46,7 +49,8 @@ bool SyncDirectory(const std::string& directory, std::string& failure)
         return false;
     }
     const bool synced = ::fsync(fd) == 0 || errno == EINVAL;
-    if (!synced) failure = Failure("fsync directory", directory, errno);
+    if (!synced)
+        failure = Failure("fsync directory", directory, errno);
     ::close(fd);
     return synced;
 }
@@ -101,9 +105,12 @@ FileWriteResult WriteFileAtomically(const std::string& path, std::string_view by
         return result;
     };
     // mkostemp makes the file private; a save or settings file is an ordinary user file.
-    if (::fchmod(fd, NewFileMode()) != 0) return abandon("chmod", errno);
-    if (!WriteAll(fd, bytes)) return abandon("write", errno);
-    if (::fsync(fd) != 0) return abandon("fsync", errno);
+    if (::fchmod(fd, NewFileMode()) != 0)
+        return abandon("chmod", errno);
+    if (!WriteAll(fd, bytes))
+        return abandon("write", errno);
+    if (::fsync(fd) != 0)
+        return abandon("fsync", errno);
     if (::close(fd) != 0) {
         const int error = errno;
         ::unlink(temporary.c_str());
@@ -126,15 +133,18 @@ FileReadResult ReadWholeFile(const std::string& path)
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
         result.status = errno == ENOENT ? FileReadStatus::Missing : FileReadStatus::Unreadable;
-        if (errno != ENOENT) result.failure = Failure("open", path, errno);
+        if (errno != ENOENT)
+            result.failure = Failure("open", path, errno);
         return result;
     }
     char buffer[8192];
     for (;;) {
         const ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got == 0) break;
+        if (got == 0)
+            break;
         if (got < 0) {
-            if (errno == EINTR) continue;
+            if (errno == EINTR)
+                continue;
             result.status = FileReadStatus::Unreadable;
             result.failure = Failure("read", path, errno);
             result.bytes.clear();
@@ -154,9 +164,6 @@ bool FileExists(const std::string& path)
     return ::stat(path.c_str(), &info) == 0;
 }
 
-bool RemoveFile(const std::string& path)
-{
-    return ::unlink(path.c_str()) == 0 || errno == ENOENT;
-}
+bool RemoveFile(const std::string& path) { return ::unlink(path.c_str()) == 0 || errno == ENOENT; }
 
 }  // namespace Platform

@@ -65,9 +65,6 @@ bool AudioDeviceReady()
     return open;
 }
 
-int AudioDeviceRate()
-{
-    return rate;
-}
+int AudioDeviceRate() { return rate; }
 
 }  // namespace Platform

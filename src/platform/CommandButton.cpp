@@ -40,7 +40,8 @@ CommandButton::CommandButton(Window& window, int left, int top, int width, int h
 }
 
 CommandButton::CommandButton(ReportingWidget<QPushButton>* button)
-    : Control(button, &button->mouse), impl_(new Impl{button})
+    : Control(button, &button->mouse),
+      impl_(new Impl{button})
 {
     button->setAutoDefault(false);
     QObject::connect(button, &QPushButton::clicked, button, [button] {

@@ -17,7 +17,9 @@ struct Control::Guard {
 };
 
 Control::Control(QWidget* widget, MouseHandlers* mouse)
-    : widget_(widget), mouse_(mouse), guard_(new Guard{widget})
+    : widget_(widget),
+      mouse_(mouse),
+      guard_(new Guard{widget})
 {
     widget_->show();
 }

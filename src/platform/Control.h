@@ -3,15 +3,14 @@
 #include "platform/ScreenPoint.h"
 
 #include <functional>
-#include <string>
 #include <memory>
+#include <string>
 
 class QWidget;
 
 namespace Platform {
 
 struct MouseHandlers;
-
 
 class Control {
 public:

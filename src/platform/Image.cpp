@@ -29,7 +29,10 @@ Image::Image(Window& window, int left, int top, int width, int height)
     impl_->label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
-Image::Image(ReportingWidget<QLabel>* label) : Control(label, &label->mouse), impl_(new Impl{label, {}}) {}
+Image::Image(ReportingWidget<QLabel>* label)
+    : Control(label, &label->mouse),
+      impl_(new Impl{label, {}})
+{}
 
 Image::~Image() { delete impl_; }
 

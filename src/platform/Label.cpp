@@ -4,8 +4,8 @@
 #include "platform/QtBridge.h"
 #include "platform/Window.h"
 
-#include <QLabel>
 #include <QAbstractTextDocumentLayout>
+#include <QLabel>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
@@ -36,7 +36,10 @@ Label::Label(Window& window, int left, int top, int width, int height)
     Move(left, top, width, height);
 }
 
-Label::Label(ReportingWidget<QLabel>* label) : Control(label, &label->mouse), impl_(new Impl{label}) {}
+Label::Label(ReportingWidget<QLabel>* label)
+    : Control(label, &label->mouse),
+      impl_(new Impl{label})
+{}
 
 Label::~Label() { delete impl_; }
 

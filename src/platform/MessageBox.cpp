@@ -6,8 +6,8 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QStyle>
 #include <QScreen>
+#include <QStyle>
 #include <algorithm>
 
 namespace Platform {
@@ -39,10 +39,7 @@ void GrowWithTheWindows(QMessageBox& box, int icon, const QString& body)
 
 }  // namespace
 
-void SetMessageBoxHook(MessageBoxHook newHook)
-{
-    hook = std::move(newHook);
-}
+void SetMessageBoxHook(MessageBoxHook newHook) { hook = std::move(newHook); }
 
 int ShowMessageBox(const std::string& text, int flags, const std::string& title)
 {

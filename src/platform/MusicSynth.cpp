@@ -3,13 +3,12 @@
 #include "platform/AudioDevice.h"
 
 #include <SDL2/SDL_mixer.h>
-#include <fluidsynth.h>
-
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <exception>
 #include <filesystem>
+#include <fluidsynth.h>
 #include <fstream>
 #include <iterator>
 #include <mutex>

@@ -7,25 +7,13 @@
 
 namespace Platform {
 
-QString ToQt(const std::string& text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+QString ToQt(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
-std::string FromQt(const QString& text)
-{
-    return text.toStdString();
-}
+std::string FromQt(const QString& text) { return text.toStdString(); }
 
-QColor ToQColor(Colour colour)
-{
-    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-}
+QColor ToQColor(Colour colour) { return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF); }
 
-Colour FromQColor(const QColor& colour)
-{
-    return Rgb(colour.red(), colour.green(), colour.blue());
-}
+Colour FromQColor(const QColor& colour) { return Rgb(colour.red(), colour.green(), colour.blue()); }
 
 int ModifierState(Qt::KeyboardModifiers modifiers)
 {

@@ -9,9 +9,6 @@ QString ResourcePicturePath(const std::string& name)
     return QStringLiteral(":/art/") + ToQt(name) + QStringLiteral(".png");
 }
 
-QPixmap ResourcePixmap(const std::string& name)
-{
-    return QPixmap(ResourcePicturePath(name));
-}
+QPixmap ResourcePixmap(const std::string& name) { return QPixmap(ResourcePicturePath(name)); }
 
 }  // namespace Platform

@@ -23,31 +23,32 @@ std::string& DirectoryOverride()
 std::string UserConfigDirectory()
 {
     const char* xdg = std::getenv("XDG_CONFIG_HOME");
-    if (xdg && xdg[0] == '/') return xdg;
+    if (xdg && xdg[0] == '/')
+        return xdg;
     const char* home = std::getenv("HOME");
-    if (home && home[0] == '/') return std::string(home) + "/.config";
+    if (home && home[0] == '/')
+        return std::string(home) + "/.config";
     if (const passwd* user = ::getpwuid(::getuid()); user && user->pw_dir && user->pw_dir[0] == '/')
         return std::string(user->pw_dir) + "/.config";
     return {};
 }
 
-std::string ConfigDirectory()
-{
-    return DirectoryOverride().empty() ? UserConfigDirectory() : DirectoryOverride();
-}
+std::string ConfigDirectory() { return DirectoryOverride().empty() ? UserConfigDirectory() : DirectoryOverride(); }
 
 // The name of an existing entry of the directory that matches ignoring case, else the name.
 std::string SpellingOnDisk(const std::string& directory, const std::string& name)
 {
     DIR* listing = ::opendir(directory.c_str());
-    if (!listing) return name;
+    if (!listing)
+        return name;
     std::string found = name;
     while (const dirent* entry = ::readdir(listing)) {
         if (entry->d_name == name) {
             found = name;
             break;
         }
-        if (SameNameIgnoringCase(entry->d_name, name)) found = entry->d_name;
+        if (SameNameIgnoringCase(entry->d_name, name))
+            found = entry->d_name;
     }
     ::closedir(listing);
     return found;
@@ -57,8 +58,10 @@ bool MakeDirectories(const std::string& path)
 {
     for (size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
         const std::string part = path.substr(0, slash);
-        if (::mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) return false;
-        if (slash == std::string::npos) break;
+        if (::mkdir(part.c_str(), 0700) != 0 && errno != EEXIST)
+            return false;
+        if (slash == std::string::npos)
+            break;
     }
     struct stat info {};
     return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
@@ -66,14 +69,16 @@ bool MakeDirectories(const std::string& path)
 
 bool IsUsableApplicationName(const std::string& application)
 {
-    return IsUsableSettingsName(application) && application.find('/') == std::string::npos &&
-           application != "." && application != "..";
+    return IsUsableSettingsName(application) && application.find('/') == std::string::npos && application != "."
+        && application != "..";
 }
 
 std::string_view TrimBlanks(std::string_view text)
 {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+        text.remove_suffix(1);
     return text;
 }
 
@@ -118,14 +123,14 @@ std::string UnescapeValue(std::string_view text)
 SettingsSection* FindSection(SettingsDocument& document, std::string_view name)
 {
     const auto found = std::find_if(document.begin(), document.end(),
-        [&](const SettingsSection& s) { return SameNameIgnoringCase(s.name, name); });
+                                    [&](const SettingsSection& s) { return SameNameIgnoringCase(s.name, name); });
     return found == document.end() ? nullptr : &*found;
 }
 
 SettingsEntry* FindEntry(SettingsSection& section, std::string_view key)
 {
     const auto found = std::find_if(section.entries.begin(), section.entries.end(),
-        [&](const SettingsEntry& e) { return SameNameIgnoringCase(e.key, key); });
+                                    [&](const SettingsEntry& e) { return SameNameIgnoringCase(e.key, key); });
     return found == section.entries.end() ? nullptr : &*found;
 }
 
@@ -134,7 +139,8 @@ enum class Loaded { Ok, Unreadable };
 Loaded LoadDocument(const std::string& path, SettingsDocument& document)
 {
     const FileReadResult file = ReadWholeFile(path);
-    if (file.status == FileReadStatus::Unreadable) return Loaded::Unreadable;
+    if (file.status == FileReadStatus::Unreadable)
+        return Loaded::Unreadable;
     document = ParseSettingsText(file.bytes);
     return Loaded::Ok;
 }
@@ -150,13 +156,14 @@ bool StoreDocument(const std::string& path, const SettingsDocument& document)
 bool SameNameIgnoringCase(std::string_view a, std::string_view b)
 {
     const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
+    return a.size() == b.size()
+        && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
 }
 
 bool IsUsableSettingsName(std::string_view name)
 {
-    if (name.empty() || TrimBlanks(name).size() != name.size()) return false;
+    if (name.empty() || TrimBlanks(name).size() != name.size())
+        return false;
     return std::none_of(name.begin(), name.end(), [](char c) {
         return (static_cast<unsigned char>(c) < 0x20) || c == 0x7f || c == '=' || c == '[' || c == ']';
     });
@@ -170,22 +177,27 @@ SettingsDocument ParseSettingsText(std::string_view text)
         const size_t end = text.find('\n');
         std::string_view line = text.substr(0, end);
         text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
 
         const std::string_view trimmed = TrimBlanks(line);
         if (!trimmed.empty() && trimmed.front() == '[') {
             const std::string_view name =
                 trimmed.back() == ']' ? TrimBlanks(trimmed.substr(1, trimmed.size() - 2)) : std::string_view{};
             current = nullptr;  // keys under a broken header belong nowhere
-            if (!IsUsableSettingsName(name)) continue;
+            if (!IsUsableSettingsName(name))
+                continue;
             current = FindSection(document, name);
-            if (!current) current = &document.emplace_back(SettingsSection{std::string(name), {}});
+            if (!current)
+                current = &document.emplace_back(SettingsSection{std::string(name), {}});
             continue;
         }
         const size_t equals = line.find('=');
-        if (!current || equals == std::string_view::npos) continue;
+        if (!current || equals == std::string_view::npos)
+            continue;
         const std::string_view key = TrimBlanks(line.substr(0, equals));
-        if (!IsUsableSettingsName(key) || FindEntry(*current, key)) continue;
+        if (!IsUsableSettingsName(key) || FindEntry(*current, key))
+            continue;
         current->entries.push_back({std::string(key), UnescapeValue(line.substr(equals + 1))});
     }
     return document;
@@ -195,8 +207,10 @@ std::string FormatSettingsText(const SettingsDocument& document)
 {
     std::string out;
     for (const SettingsSection& section : document) {
-        if (section.entries.empty()) continue;
-        if (!out.empty()) out += '\n';
+        if (section.entries.empty())
+            continue;
+        if (!out.empty())
+            out += '\n';
         out += '[' + section.name + "]\n";
         for (const SettingsEntry& entry : section.entries)
             out += entry.key + '=' + EscapeValue(entry.value) + '\n';
@@ -204,40 +218,39 @@ std::string FormatSettingsText(const SettingsDocument& document)
     return out;
 }
 
-void OverrideSettingsDirectory(std::string directory)
-{
-    DirectoryOverride() = std::move(directory);
-}
+void OverrideSettingsDirectory(std::string directory) { DirectoryOverride() = std::move(directory); }
 
 std::string SettingsFilePath(const std::string& application)
 {
     const std::string base = ConfigDirectory();
-    if (base.empty() || !IsUsableApplicationName(application)) return {};
+    if (base.empty() || !IsUsableApplicationName(application))
+        return {};
     const std::string folder = base + '/' + SpellingOnDisk(base, application);
     return folder + '/' + SpellingOnDisk(folder, application + ".ini");
 }
 
-std::string GetSetting(const std::string& application, const std::string& section,
-                       const std::string& key)
+std::string GetSetting(const std::string& application, const std::string& section, const std::string& key)
 {
     const std::string path = SettingsFilePath(application);
     SettingsDocument document;
-    if (path.empty() || LoadDocument(path, document) != Loaded::Ok) return {};
+    if (path.empty() || LoadDocument(path, document) != Loaded::Ok)
+        return {};
     SettingsSection* found = FindSection(document, section);
     const SettingsEntry* entry = found ? FindEntry(*found, key) : nullptr;
     return entry ? entry->value : std::string{};
 }
 
-bool SaveSetting(const std::string& application, const std::string& section,
-                 const std::string& key, const std::string& value)
+bool SaveSetting(const std::string& application, const std::string& section, const std::string& key,
+                 const std::string& value)
 {
     const std::string path = SettingsFilePath(application);
     SettingsDocument document;
-    if (path.empty() || !IsUsableSettingsName(section) || !IsUsableSettingsName(key) ||
-        LoadDocument(path, document) != Loaded::Ok)
+    if (path.empty() || !IsUsableSettingsName(section) || !IsUsableSettingsName(key)
+        || LoadDocument(path, document) != Loaded::Ok)
         return false;
     SettingsSection* target = FindSection(document, section);
-    if (!target) target = &document.emplace_back(SettingsSection{section, {}});
+    if (!target)
+        target = &document.emplace_back(SettingsSection{section, {}});
     if (SettingsEntry* entry = FindEntry(*target, key))
         entry->value = value;
     else
@@ -249,9 +262,10 @@ bool DeleteSettingSection(const std::string& application, const std::string& sec
 {
     const std::string path = SettingsFilePath(application);
     SettingsDocument document;
-    if (path.empty() || LoadDocument(path, document) != Loaded::Ok) return false;
-    const auto removed = std::erase_if(document,
-        [&](const SettingsSection& s) { return SameNameIgnoringCase(s.name, section); });
+    if (path.empty() || LoadDocument(path, document) != Loaded::Ok)
+        return false;
+    const auto removed =
+        std::erase_if(document, [&](const SettingsSection& s) { return SameNameIgnoringCase(s.name, section); });
     return removed == 0 || StoreDocument(path, document);
 }
 

@@ -13,12 +13,11 @@
 namespace Platform {
 
 // The stored value, or the empty string when the file, section or key is absent or unreadable.
-std::string GetSetting(const std::string& application, const std::string& section,
-                       const std::string& key);
+std::string GetSetting(const std::string& application, const std::string& section, const std::string& key);
 // Creates or replaces the value; the whole file is replaced atomically. False when nothing
 // was stored: the file exists but cannot be read, a name is unusable, or the write failed.
-bool SaveSetting(const std::string& application, const std::string& section,
-                 const std::string& key, const std::string& value);
+bool SaveSetting(const std::string& application, const std::string& section, const std::string& key,
+                 const std::string& value);
 // Removes the section with all its keys. True when it is gone afterwards.
 bool DeleteSettingSection(const std::string& application, const std::string& section);
 

@@ -59,7 +59,10 @@ Shape::Shape(Window& window, ShapeKind kind, int left, int top, int width, int h
     }
 }
 
-Shape::Shape(ShapeWidget* widget) : Control(widget, &widget->mouse), widget_(widget) {}
+Shape::Shape(ShapeWidget* widget)
+    : Control(widget, &widget->mouse),
+      widget_(widget)
+{}
 
 Shape::~Shape() = default;
 

@@ -55,15 +55,9 @@ bool PlayMusicFile(const std::string& path)
     return AudioDeviceReady() && StartSong(path);
 }
 
-void StopMusic()
-{
-    StopSong();
-}
+void StopMusic() { StopSong(); }
 
-bool IsMusicPlaying()
-{
-    return SongPlaying();
-}
+bool IsMusicPlaying() { return SongPlaying(); }
 
 void PlaySoundFile(const std::string& path, WhenSoundMissing whenMissing)
 {

@@ -44,7 +44,10 @@ TextBox::TextBox(Window& window, int left, int top, int width, int height)
     impl_->edit->setAttribute(Qt::WA_InputMethodEnabled, true);
 }
 
-TextBox::TextBox(ReportingWidget<QLineEdit>* edit) : Control(edit, &edit->mouse), impl_(new Impl{edit}) {}
+TextBox::TextBox(ReportingWidget<QLineEdit>* edit)
+    : Control(edit, &edit->mouse),
+      impl_(new Impl{edit})
+{}
 
 TextBox::~TextBox() { delete impl_; }
 

@@ -40,7 +40,8 @@ struct Timer::Impl {
     }
 };
 
-Timer::Timer(int intervalMs, bool enabled) : impl_(std::make_unique<Impl>())
+Timer::Timer(int intervalMs, bool enabled)
+    : impl_(std::make_unique<Impl>())
 {
     StartApplication();
     impl_->SetInterval(intervalMs);

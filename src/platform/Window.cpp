@@ -52,10 +52,7 @@ struct Window::Impl {
     QPointer<GameWindow> widget;
 };
 
-QWidget* WidgetOf(Window& window)
-{
-    return window.impl().widget;
-}
+QWidget* WidgetOf(Window& window) { return window.impl().widget; }
 
 Window::Window(int clientWidthTwips, int clientHeightTwips, const std::string& caption, Border border)
     : impl_(std::make_unique<Impl>())
@@ -64,10 +61,9 @@ Window::Window(int clientWidthTwips, int clientHeightTwips, const std::string& c
     auto* widget = new GameWindow;
     impl_->widget = widget;
     widget->bordered = border == Border::Fixed;
-    Qt::WindowFlags flags = border == Border::Fixed
-        ? Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
-            | Qt::MSWindowsFixedSizeDialogHint
-        : Qt::Window | Qt::FramelessWindowHint;
+    Qt::WindowFlags flags = border == Border::Fixed ? Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+            | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint
+                                                    : Qt::Window | Qt::FramelessWindowHint;
     widget->setWindowFlags(flags);
     widget->setFixedSize(ToPixels(clientWidthTwips), ToPixels(clientHeightTwips));
     widget->setWindowTitle(ToQt(caption));
@@ -75,10 +71,7 @@ Window::Window(int clientWidthTwips, int clientHeightTwips, const std::string& c
     SetIcon("icon");
 }
 
-Window::~Window()
-{
-    delete impl_->widget.data();
-}
+Window::~Window() { delete impl_->widget.data(); }
 
 void Window::Show()
 {

@@ -21,24 +21,12 @@ const MainStageSource& Lent()
 
 }  // namespace
 
-void LendMainStage(MainStageSource lent)
-{
-    source = lent;
-}
+void LendMainStage(MainStageSource lent) { source = lent; }
 
-MainStage& TheMainStage()
-{
-    return Lent().open();
-}
+MainStage& TheMainStage() { return Lent().open(); }
 
-bool MainStageIsOpen()
-{
-    return Lent().isOpen();
-}
+bool MainStageIsOpen() { return Lent().isOpen(); }
 
-void CloseMainStage()
-{
-    Lent().close();
-}
+void CloseMainStage() { Lent().close(); }
 
 }  // namespace Velmoor2

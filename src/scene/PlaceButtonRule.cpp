@@ -5,19 +5,18 @@
 
 namespace Velmoor2 {
 
-std::optional<std::array<bool, 7>> PlaceButtonStates(int gamePhase, int currentPlace) {
+std::optional<std::array<bool, 7>> PlaceButtonStates(int gamePhase, int currentPlace)
+{
     std::array<bool, 7> enabled{};
     switch (gamePhase) {
-        case Walking:
-        case Conversation:
-        case ClosingTimePhase:
-            return enabled;
-        case FreeAtPlace:
-            for (int place = 1; place <= PlaceCount; ++place)
-                enabled[place - 1] = AreNeighbours(currentPlace, place);
-            return enabled;
-        default:
-            return std::nullopt;
+    case Walking:
+    case Conversation:
+    case ClosingTimePhase: return enabled;
+    case FreeAtPlace:
+        for (int place = 1; place <= PlaceCount; ++place)
+            enabled[place - 1] = AreNeighbours(currentPlace, place);
+        return enabled;
+    default: return std::nullopt;
     }
 }
 

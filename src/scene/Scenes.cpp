@@ -1,20 +1,17 @@
 #include "scene/Scenes.h"
 
 #include "core/GameState.h"
+#include "media/CV_Midi.h"
+#include "platform/Application.h"
 #include "scene/MainStage.h"
 #include "scene/PlaceButtons.h"
 #include "scene/SceneTexts.h"
-#include "media/CV_Midi.h"
-#include "platform/Application.h"
 
 #include <filesystem>
 
 namespace Velmoor2 {
 
-std::string EmptyPlaceCode(int place)
-{
-    return "C2" + std::to_string(place) + "0C";
-}
+std::string EmptyPlaceCode(int place) { return "C2" + std::to_string(place) + "0C"; }
 
 std::string SceneMusicFor(std::string_view code)
 {

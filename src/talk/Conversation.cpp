@@ -39,7 +39,8 @@ void StartTalk(const std::string& id)
     VelSerif& dialog = TheReplyDialog.Get();
     dialog.Form.Show();
     for (int j = 1; j <= 5; ++j)
-        dialog.Command1[j - 1]->SetCaption(ReplaceNamePlaceholder(OrEndTheRun(ReplyCaption(ReplyCodes[j])), PlayerMyouji));
+        dialog.Command1[j - 1]->SetCaption(
+            ReplaceNamePlaceholder(OrEndTheRun(ReplyCaption(ReplyCodes[j])), PlayerMyouji));
 }
 
 void AnswerTalk(int reply)

@@ -35,10 +35,7 @@ Outcome<std::string> ReadWhole(const char* name)
     return *text;
 }
 
-Integer CodeOf(const std::string& field)
-{
-    return NumericValue(FromCharacters(ToCharacters(field).substr(0, 3)));
-}
+Integer CodeOf(const std::string& field) { return NumericValue(FromCharacters(ToCharacters(field).substr(0, 3))); }
 
 // Moves the reader just past the field that is exactly the id.
 bool SkipToId(FieldReader& reader, const std::string& id)

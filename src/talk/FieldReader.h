@@ -9,7 +9,9 @@ namespace Velmoor2 {
 
 class FieldReader {
 public:
-    explicit FieldReader(std::string_view text) : text_(text) {}
+    explicit FieldReader(std::string_view text)
+        : text_(text)
+    {}
     // The next field; none at the end of the text.
     std::optional<std::string> Next();
 

@@ -9,10 +9,7 @@ namespace {
 
 constexpr const char* CallsFile = "story/front/phonecalls.txt";
 
-void Show(const SceneLine& line)
-{
-    ShowScene(line.code, SpliceNames(line.text), line.speaker);
-}
+void Show(const SceneLine& line) { ShowScene(line.code, SpliceNames(line.text), line.speaker); }
 
 // The tip of the first call names where the girl picked in the album can be found.
 void ShowTip()

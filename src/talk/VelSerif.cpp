@@ -18,19 +18,10 @@ VelSerif::VelSerif()
     Form.OnCloseRequest([] {});
 }
 
-void VelSerif::Form_Load()
-{
-    Form.MoveTo((Platform::DisplayWidthTwips() - Form.Width()) / 2, SerifTop);
-}
+void VelSerif::Form_Load() { Form.MoveTo((Platform::DisplayWidthTwips() - Form.Width()) / 2, SerifTop); }
 
-void VelSerif::Command1_Click(int index)
-{
-    AnswerTalk(index + 1);
-}
+void VelSerif::Command1_Click(int index) { AnswerTalk(index + 1); }
 
-void VelSerif::HideForUnload()
-{
-    Form.Hide();
-}
+void VelSerif::HideForUnload() { Form.Hide(); }
 
 }  // namespace Velmoor2

@@ -3,9 +3,8 @@
 #include "platform/Image.h"
 #include "platform/Window.h"
 
-#include <gtest/gtest.h>
-
 #include <fstream>
+#include <gtest/gtest.h>
 #include <iterator>
 #include <set>
 
@@ -19,15 +18,14 @@ std::string Bytes(const std::string& name)
 
 int LittleEndianAt(const std::string& bytes, size_t at)
 {
-    return static_cast<unsigned char>(bytes[at]) | static_cast<unsigned char>(bytes[at + 1]) << 8 |
-           static_cast<unsigned char>(bytes[at + 2]) << 16 | static_cast<unsigned char>(bytes[at + 3]) << 24;
+    return static_cast<unsigned char>(bytes[at]) | static_cast<unsigned char>(bytes[at + 1]) << 8
+        | static_cast<unsigned char>(bytes[at + 2]) << 16 | static_cast<unsigned char>(bytes[at + 3]) << 24;
 }
 
 const char* const SceneCodes[] = {
-    "C200A", "C200B", "C210C", "C211C", "C212C", "C215C", "C220C", "C220D", "C222C", "C224C", "C225C",
-    "C226C", "C230C", "C231C", "C233C", "C240C", "C243C", "C245C", "C250C", "C251C", "C254C",
-    "C260C", "C263C", "C266C", "C270C", "C272C", "C275C", "C276C", "C280C", "C280D", "C281C",
-    "C282C", "C283C", "C284C", "C285C", "C286C", "C287C", "C288C",
+    "C200A", "C200B", "C210C", "C211C", "C212C", "C215C", "C220C", "C220D", "C222C", "C224C", "C225C", "C226C", "C230C",
+    "C231C", "C233C", "C240C", "C243C", "C245C", "C250C", "C251C", "C254C", "C260C", "C263C", "C266C", "C270C", "C272C",
+    "C275C", "C276C", "C280C", "C280D", "C281C", "C282C", "C283C", "C284C", "C285C", "C286C", "C287C", "C288C",
 };
 
 }  // namespace
@@ -53,16 +51,16 @@ TEST(GameDirectory, TheScreensPicturesAreBuiltIntoTheProgram)
 {
     Platform::Window window(4500, 3000, "pictures");
     Platform::Image image(window, 0, 0, 480, 480);
-    for (const char* name : {"foot1", "foot2", "icon", "appicon", "title", "guide", "album", "list1", "list2",
-                             "list3", "list4", "list5", "list6", "list7", "list8", "room", "mark1", "mark2",
-                             "logo-a", "logo-b"})
+    for (const char* name :
+         {"foot1", "foot2", "icon",  "appicon", "title", "guide", "album", "list1", "list2",  "list3",
+          "list4", "list5", "list6", "list7",   "list8", "room",  "mark1", "mark2", "logo-a", "logo-b"})
         EXPECT_TRUE(image.SetResourcePicture(name)) << name;
 }
 
 TEST(GameDirectory, EverySongAndSoundIsThere)
 {
-    for (const char* song : {"M210C", "M220C", "M230C", "M240C", "M250C", "M260C", "M290C", "M291C", "M292C",
-                             "M293C", "M294C"}) {
+    for (const char* song :
+         {"M210C", "M220C", "M230C", "M240C", "M250C", "M260C", "M290C", "M291C", "M292C", "M293C", "M294C"}) {
         const std::string bytes = Bytes(std::string(song) + ".mid");
         EXPECT_EQ(bytes.substr(0, 4), "MThd") << song;
         EXPECT_NE(bytes.find("MTrk"), std::string::npos) << song;

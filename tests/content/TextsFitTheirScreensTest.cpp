@@ -13,13 +13,11 @@
 #include "talk/VelSerif.h"
 
 #include <gtest/gtest.h>
-
 #include <sstream>
 
 using namespace Velmoor2;
 
 namespace {
-
 
 std::vector<std::string> Fields(std::string_view line)
 {
@@ -95,13 +93,14 @@ TEST_P(TextsFit, EverySceneTextFitsUnderThePicture)
     Platform::Label& text = main.Label1;
     int checked = 0;
     // Scene lines: picture code, speaker, text. The staff roll has its own labels.
-    ForEachStoryText(3, [](std::string_view file) { return file.find("staffroll") == std::string_view::npos; },
-                     [&](const std::string& said) {
-                         text.SetCaption(said);
-                         EXPECT_TRUE(text.ShowsWholeCaption()) << said;
-                         EXPECT_TRUE(ClearOfThePrompt(main)) << said;
-                         ++checked;
-                     });
+    ForEachStoryText(
+        3, [](std::string_view file) { return file.find("staffroll") == std::string_view::npos; },
+        [&](const std::string& said) {
+            text.SetCaption(said);
+            EXPECT_TRUE(text.ShowsWholeCaption()) << said;
+            EXPECT_TRUE(ClearOfThePrompt(main)) << said;
+            ++checked;
+        });
     for (const std::string& id : ConversationIds()) {
         const auto codes = ReplyCodesOf(id);
         ASSERT_TRUE(codes.Ok()) << id;
@@ -145,11 +144,12 @@ TEST_P(TextsFit, EveryReplyFitsOnItsButton)
 TEST_P(TextsFit, EveryAlbumThoughtFitsItsLine)
 {
     Platform::Label& caption = TheClassAlbum.Get().Label1;
-    ForEachStoryText(2, [](std::string_view file) { return file == "story/front/album.txt"; },
-                     [&](const std::string& thought) {
-                         caption.SetCaption(thought);
-                         EXPECT_TRUE(caption.ShowsWholeCaption()) << thought;
-                     });
+    ForEachStoryText(
+        2, [](std::string_view file) { return file == "story/front/album.txt"; },
+        [&](const std::string& thought) {
+            caption.SetCaption(thought);
+            EXPECT_TRUE(caption.ShowsWholeCaption()) << thought;
+        });
 }
 
 INSTANTIATE_TEST_SUITE_P(AtScale, TextsFit, testing::Values(1, 2));

@@ -6,9 +6,8 @@
 #include "core/StoryFiles.h"
 #include "core/StoryScript.h"
 
-#include <gtest/gtest.h>
-
 #include <fstream>
+#include <gtest/gtest.h>
 #include <map>
 #include <set>
 #include <sstream>
@@ -157,8 +156,9 @@ TEST(WorldContinuity, TextsNameOnlyTheRoomsOfTheWorldAndOfTheirPlace)
         for (size_t at = shown.text.find(roomEnd); at != std::string::npos; at = shown.text.find(roomEnd, at + 1)) {
             bool listed = false;
             for (const std::string& room : rooms)
-                listed = listed || (room.ends_with(roomEnd) && at + roomEnd.size() >= room.size() &&
-                                    shown.text.compare(at + roomEnd.size() - room.size(), room.size(), room) == 0);
+                listed = listed
+                    || (room.ends_with(roomEnd) && at + roomEnd.size() >= room.size()
+                        && shown.text.compare(at + roomEnd.size() - room.size(), room.size(), room) == 0);
             EXPECT_TRUE(listed) << "a room the world does not have in " << shown.where;
         }
         if (shown.place == 0)
@@ -166,8 +166,8 @@ TEST(WorldContinuity, TextsNameOnlyTheRoomsOfTheWorldAndOfTheirPlace)
         for (const std::string& room : rooms) {
             if (room == ownRoom.at(shown.place))
                 continue;
-            EXPECT_EQ(shown.text.find(room), std::string::npos) << room << " said at place " << shown.place << " in "
-                                                               << shown.where;
+            EXPECT_EQ(shown.text.find(room), std::string::npos)
+                << room << " said at place " << shown.place << " in " << shown.where;
         }
     }
 }

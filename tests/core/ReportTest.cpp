@@ -37,8 +37,8 @@ TEST(Report, EveryProblemIsLoggedAndOnlyOneWithWordsForThePlayerIsShown)
     EXPECT_EQ(quietLog, "velmoor2: the setting SavedMyouji could not be stored\n");
     EXPECT_EQ(quiet.boxes, 0);
 
-    const auto [toldLog, told] = Report({"クリアデータを消去できませんでした。", "the clear records could not be erased"},
-                                        "Data Clear!!!");
+    const auto [toldLog, told] =
+        Report({"クリアデータを消去できませんでした。", "the clear records could not be erased"}, "Data Clear!!!");
     EXPECT_EQ(toldLog, "velmoor2: the clear records could not be erased\n");
     EXPECT_EQ(told.boxes, 1);
     EXPECT_EQ(told.text, "クリアデータを消去できませんでした。");

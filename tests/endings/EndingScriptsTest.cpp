@@ -4,9 +4,8 @@
 #include "core/HeroineNames.h"
 #include "endings/EndingTexts.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <optional>
 #include <vector>
 
@@ -83,12 +82,24 @@ TEST(EndingScripts, GateEpiloguesAndStaffRollAreAllThere)
 // The roll's pages, their ticks, titles and pictures are fixed; between them nothing changes.
 TEST(EndingScripts, StaffRollTurnsToTheFixedPagesAtTheFixedTicks)
 {
-    struct Page { int tick; const char* title; const char* picture; int nameLines; };
+    struct Page {
+        int tick;
+        const char* title;
+        const char* picture;
+        int nameLines;
+    };
     const std::vector<Page> pages{
-        {0, "", "", 1}, {1, "ＣＧ（人物）", "C210C", 1}, {3, "ＣＧ（背景）", "C250C", 1},
-        {5, "ＢＧＭ", "C230C", 2}, {7, "プログラミング", "C240C", 1}, {9, "美術室資料協力", "C220D", 1},
-        {11, "想い出の提供", "C260C", 1}, {13, "スーパーバイザ", "C270C", 2}, {15, "企画", "C200B", 1},
-        {18, "製作", "C280D", 1}, {21, "", "C286C", 1},
+        {0, "", "", 1},
+        {1, "ＣＧ（人物）", "C210C", 1},
+        {3, "ＣＧ（背景）", "C250C", 1},
+        {5, "ＢＧＭ", "C230C", 2},
+        {7, "プログラミング", "C240C", 1},
+        {9, "美術室資料協力", "C220D", 1},
+        {11, "想い出の提供", "C260C", 1},
+        {13, "スーパーバイザ", "C270C", 2},
+        {15, "企画", "C200B", 1},
+        {18, "製作", "C280D", 1},
+        {21, "", "C286C", 1},
     };
     size_t next = 0;
     for (int tick = 0; tick <= 23; ++tick) {

@@ -108,8 +108,8 @@ void ReplayAndReport(int row, int keys)
             TheDataRoom.Get().Image2[row]->SimulateDoubleClick(keys);
             return;
         }
-        std::fprintf(stderr, "target %d love1 %d love2 %d love6 %d met %d start %d\n", TargetGirl, Love[1],
-                     Love[2], Love[6], MetFlag[3], TheStartScreen.IsLoaded());
+        std::fprintf(stderr, "target %d love1 %d love2 %d love6 %d met %d start %d\n", TargetGirl, Love[1], Love[2],
+                     Love[6], MetFlag[3], TheStartScreen.IsLoaded());
         Platform::EndProgram();
     });
     TheStartScreen.Get().Label1_Click(2);
@@ -124,7 +124,8 @@ TEST_F(DataRoom, ShiftCtrlReplaysTheConfessionAndShiftCtrlAltTheMutualLoveVersio
     const int shiftCtrl = Platform::ShiftKey | Platform::CtrlKey;
     EXPECT_EXIT(ReplayAndReport(1, shiftCtrl), testing::ExitedWithCode(0),
                 "target 9 love1 0 love2 100 love6 0 met 1 start 0");
-    EXPECT_EXIT(ReplayAndReport(1, shiftCtrl | Platform::AltKey), testing::ExitedWithCode(0), "target 2 love1 0 love2 100");
+    EXPECT_EXIT(ReplayAndReport(1, shiftCtrl | Platform::AltKey), testing::ExitedWithCode(0),
+                "target 2 love1 0 love2 100");
     EXPECT_EXIT(ReplayAndReport(6, shiftCtrl), testing::ExitedWithCode(0), "target 9 love1 -100 love2 1 love6 1");
     EXPECT_EXIT(ReplayAndReport(7, shiftCtrl | Platform::AltKey), testing::ExitedWithCode(0),
                 "target 8 love1 -100 love2 4 love6 4");

@@ -1,6 +1,7 @@
 // The logo demo: 24 ticks of 200 ms, the letters in their order, the sprite's frames, and
 // Shift/Ctrl/Alt silencing the jingle without shortening the demo.
 #include "frontend/Demoform.h"
+
 #include "platform/Input.h"
 
 #include <gtest/gtest.h>

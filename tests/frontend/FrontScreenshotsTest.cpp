@@ -6,9 +6,8 @@
 #include "support/CurrentFolder.h"
 #include "support/FrontScreens.h"
 
-#include <cstdlib>
-
 #include <cstdio>
+#include <cstdlib>
 
 using namespace Velmoor2;
 

@@ -42,7 +42,7 @@ SavedGame AGameAtTheGymnasium()
 
 TEST(StartScreenGreeting, FollowsTheHourAtEveryBoundary)
 {
-    const std::pair<int, const char*> expected[] = {{0, "こんばんは。"},  {3, "こんばんは。"}, {4, "おはよう。"},
+    const std::pair<int, const char*> expected[] = {{0, "こんばんは。"},  {3, "こんばんは。"},  {4, "おはよう。"},
                                                     {10, "おはよう。"},   {11, "こんにちは。"}, {17, "こんにちは。"},
                                                     {18, "こんばんは。"}, {23, "こんばんは。"}};
     for (const auto& [hour, greeting] : expected)
@@ -191,7 +191,8 @@ TEST_F(StartScreen, ADamagedSaveIsReportedKeptOnDiskAndTheMenuComesBack)
 TEST_F(StartScreen, TheDataRoomStaysShutUntilAGameHasBeenFinished)
 {
     start->Label1[2]->SimulateClick();
-    EXPECT_EQ(start->Serif.Caption(), "ここは、一度でもゲームを最後まで終わらせなきゃ見ちゃいけないところなんですって。");
+    EXPECT_EQ(start->Serif.Caption(),
+              "ここは、一度でもゲームを最後まで終わらせなきゃ見ちゃいけないところなんですって。");
     EXPECT_TRUE(start->Serif.ShowsWholeCaption());
     EXPECT_FALSE(TheDataRoom.IsLoaded());
 

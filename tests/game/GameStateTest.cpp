@@ -1,6 +1,7 @@
 // A reset leaves the shared state as a fresh run starts with it: every number 0, every flag
 // False, every text empty, music not switched off.
 #include "core/GameState.h"
+
 #include "media/CV_Midi.h"
 
 #include <gtest/gtest.h>
@@ -36,8 +37,8 @@ TEST(GameState, AResetLeavesEverythingAsAFreshRunHasIt)
     EXPECT_EQ(Love, none);
     EXPECT_EQ(MetFlag, none);
     EXPECT_EQ(ReplyCodes, (std::array<Integer, 6>{}));
-    for (Integer number : {GameMinute, TargetGirl, ArrivalMinute, Destination, CallCount, EndingGirl, SerifTop,
-                           GamePhase, CurrentPlace})
+    for (Integer number :
+         {GameMinute, TargetGirl, ArrivalMinute, Destination, CallCount, EndingGirl, SerifTop, GamePhase, CurrentPlace})
         EXPECT_EQ(number, 0);
     for (const std::string* text : {&PlayerNamae, &PlayerMyouji, &TalkKey, &SceneMidi, &CV_Midi::LoopMidi})
         EXPECT_EQ(*text, "");

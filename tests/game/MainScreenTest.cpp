@@ -1,11 +1,10 @@
 // The main screen in play: the clock, walking, meeting a heroine, answering or ignoring her,
 // the hidden fast clock and the quit question.
+#include "platform/Input.h"
 #include "scene/Places.h"
 #include "scene/Scenes.h"
-#include "platform/Input.h"
 #include "support/Bitmap.h"
 #include "support/PlayingGame.h"
-
 
 #include <cstdio>
 
@@ -33,7 +32,8 @@ TEST_F(PlayingGame, TheClockRunsAMinuteATickAndTheHiddenSpotTicksOnlyWithShiftCt
     EXPECT_EQ(GameMinute, 2);
     Main().KaKushiDummy.SimulateMouseDown(Platform::RightButton, Platform::ShiftKey);
     Main().KaKushiDummy.SimulateMouseDown(Platform::LeftButton, Platform::ShiftKey | Platform::CtrlKey);
-    Main().KaKushiDummy.SimulateMouseDown(Platform::RightButton, Platform::ShiftKey | Platform::CtrlKey | Platform::AltKey);
+    Main().KaKushiDummy.SimulateMouseDown(Platform::RightButton,
+                                          Platform::ShiftKey | Platform::CtrlKey | Platform::AltKey);
     EXPECT_EQ(GameMinute, 2);
 }
 
@@ -101,7 +101,6 @@ TEST_F(PlayingGame, TheQuitQuestionCancelledKeepsTheGameGoing)
     EXPECT_EQ(asked, 1);
     EXPECT_TRUE(Main().Form.IsVisible());
 }
-
 
 TEST_F(PlayingGame, TheMainScreenShowsItsPictureAndJapaneseText)
 {

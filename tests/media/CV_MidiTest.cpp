@@ -1,20 +1,21 @@
 // The looping song on the dummy audio device: the watchdog starts it again after it ends,
 // and switching the music off for the run keeps everything silent.
 #include "media/CV_Midi.h"
-#include "support/ScratchFolder.h"
 
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
+#include "support/ScratchFolder.h"
 
 #include <chrono>
 #include <cstdlib>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
 #include <thread>
 
 namespace {
 
 // One quiet note of a twentieth of a second: a song that is over almost at once.
 const std::string ShortSong("MThd\0\0\0\x06\0\0\0\x01\0\x60"
-                            "MTrk\0\0\0\x0C\0\x90\x3C\x10\x0C\x80\x3C\0\0\xFF\x2F\0", 34);
+                            "MTrk\0\0\0\x0C\0\x90\x3C\x10\x0C\x80\x3C\0\0\xFF\x2F\0",
+                            34);
 
 bool PlayingWithin(bool playing, int seconds)
 {
@@ -55,7 +56,7 @@ TEST(CV_Midi, AMissingSongOrSoundLeavesTheGameSilentAndGoing)
     CV_Midi::MidiPlay("");  // the folder itself
     EXPECT_FALSE(CV_Midi::MidiIsPlaying());
     folder.Write("BROKEN.mid", "MThd broken");
-    CV_Midi::MidiPlay("BROKEN.mid");  // may count as a silent song; it must only not stop the game
+    CV_Midi::MidiPlay("BROKEN.mid");                       // may count as a silent song; it must only not stop the game
     CV_Midi::PlaySound("NOSUCH.wav", CV_Midi::SND_ASYNC);  // the default chime instead
     CV_Midi::PlaySound("NOSUCH.wav", CV_Midi::SND_ASYNC | CV_Midi::SND_NODEFAULT);
     CV_Midi::MidiClose();
@@ -83,5 +84,6 @@ TEST(CV_Midi, MusicStartsWhenADeviceAppearsLater)
         CV_Midi::MidiWatchdog();
         std::_Exit(CV_Midi::MidiIsPlaying() ? 0 : 4);
     };
-    EXPECT_EXIT(deviceAppears(), testing::ExitedWithCode(0), testing::Not(testing::ContainsRegex("fluidsynth|ALSA|SDL")));
+    EXPECT_EXIT(deviceAppears(), testing::ExitedWithCode(0),
+                testing::Not(testing::ContainsRegex("fluidsynth|ALSA|SDL")));
 }

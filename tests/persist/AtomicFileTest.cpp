@@ -1,17 +1,17 @@
-#include <gtest/gtest.h>
+#include "platform/AtomicFile.h"
+
+#include "support/Unprivileged.h"
 
 #include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <random>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
-
-#include "platform/AtomicFile.h"
-#include "support/Unprivileged.h"
 
 using namespace Platform;
 namespace fs = std::filesystem;
@@ -35,7 +35,8 @@ protected:
     std::vector<std::string> Names() const
     {
         std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename());
+        for (const auto& entry : fs::directory_iterator(folder))
+            names.push_back(entry.path().filename());
         std::sort(names.begin(), names.end());
         return names;
     }
@@ -48,7 +49,8 @@ protected:
 TEST_F(AtomicFile, WritesAndReadsBackEveryByte)
 {
     std::string bytes;
-    for (int i = 0; i < 70000; ++i) bytes += static_cast<char>(i * 7);
+    for (int i = 0; i < 70000; ++i)
+        bytes += static_cast<char>(i * 7);
     ASSERT_TRUE(WriteFileAtomically(PathOf("data"), bytes).ok);
     const FileReadResult read = ReadWholeFile(PathOf("data"));
     EXPECT_EQ(read.status, FileReadStatus::Ok);
@@ -148,7 +150,8 @@ TEST_F(AtomicFile, KilledWriterLeavesTheOldOrTheNewFileWhole)
         ASSERT_GE(writer, 0);
         if (writer == 0) {
             for (int i = 0;; ++i)
-                if (!WriteFileAtomically(path, i % 2 ? first : second).ok) ::_exit(3);
+                if (!WriteFileAtomically(path, i % 2 ? first : second).ok)
+                    ::_exit(3);
         }
         ::usleep(static_cast<useconds_t>(random() % 4000));
         ASSERT_EQ(::kill(writer, SIGKILL), 0);

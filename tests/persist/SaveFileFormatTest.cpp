@@ -1,8 +1,7 @@
-#include <gtest/gtest.h>
-
-#include <random>
-
 #include "persist/SaveFileFormat.h"
+
+#include <gtest/gtest.h>
+#include <random>
 
 using namespace Velmoor2;
 
@@ -23,14 +22,13 @@ SavedGame PoolAtFourFortyTwo()
     return game;
 }
 
-const std::string PoolAtFourFortyTwoBytes =
-    "\x8e\x52\x93\x63\r\n"  // 山田
-    "\x91\xbe\x98\x59\r\n"  // 太郎
-    " 12 \r\n"
-    "K\r\nH\r\nM\r\nF\r\nL\r\nI\r\n"
-    " 1 \r\n 0 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n"
-    " 4 \r\n"
-    " 5 \r\n";
+const std::string PoolAtFourFortyTwoBytes = "\x8e\x52\x93\x63\r\n"  // 山田
+                                            "\x91\xbe\x98\x59\r\n"  // 太郎
+                                            " 12 \r\n"
+                                            "K\r\nH\r\nM\r\nF\r\nL\r\nI\r\n"
+                                            " 1 \r\n 0 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n"
+                                            " 4 \r\n"
+                                            " 5 \r\n";
 
 SavedGame RoundTrip(const SavedGame& game)
 {
@@ -52,14 +50,16 @@ SavedGame WithLove(Integer value)
 std::string LineOf(const std::string& bytes, int n)
 {
     size_t start = 0;
-    for (int i = 1; i < n; ++i) start = bytes.find("\r\n", start) + 2;
+    for (int i = 1; i < n; ++i)
+        start = bytes.find("\r\n", start) + 2;
     return bytes.substr(start, bytes.find("\r\n", start) - start);
 }
 
 std::string WithLine(const std::string& bytes, int n, const std::string& replacement)
 {
     size_t start = 0;
-    for (int i = 1; i < n; ++i) start = bytes.find("\r\n", start) + 2;
+    for (int i = 1; i < n; ++i)
+        start = bytes.find("\r\n", start) + 2;
     const size_t end = bytes.find("\r\n", start);
     return bytes.substr(0, start) + replacement + bytes.substr(end);
 }
@@ -89,18 +89,18 @@ TEST(SaveFileBytes, IntegersHaveABlankBeforeUnlessNegativeAndOneAfter)
 
 TEST(SaveFileBytes, AffectionLettersOfTheListedValues)
 {
-    const std::pair<Integer, std::string> letters[] = {
-        {0, "H"}, {1, "I"}, {4, "L"}, {10, "R"}, {-1, "G"}, {-5, "C"}, {-39, "!"}, {54, "~"},
-        {-27, "-"}, {89, "\xa1"}, {151, "\xdf"}};
+    const std::pair<Integer, std::string> letters[] = {{0, "H"},   {1, "I"},     {4, "L"},     {10, "R"},
+                                                       {-1, "G"},  {-5, "C"},    {-39, "!"},   {54, "~"},
+                                                       {-27, "-"}, {89, "\xa1"}, {151, "\xdf"}};
     for (const auto& [value, letter] : letters)
         EXPECT_EQ(LineOf(*EncodeSaveFile(WithLove(value)), 6), letter) << value;
 }
 
 TEST(SaveFileBytes, ValuesWithoutALetterAreWrittenAsIntegers)
 {
-    const std::pair<Integer, std::string> lines[] = {
-        {-38, "-38 "}, {-28, "-28 "}, {-40, "-40 "}, {-72, "-72 "}, {55, " 55 "}, {88, " 88 "},
-        {152, " 152 "}, {32767, " 32767 "}, {-32768, "-32768 "}};
+    const std::pair<Integer, std::string> lines[] = {{-38, "-38 "},  {-28, "-28 "},      {-40, "-40 "},
+                                                     {-72, "-72 "},  {55, " 55 "},       {88, " 88 "},
+                                                     {152, " 152 "}, {32767, " 32767 "}, {-32768, "-32768 "}};
     for (const auto& [value, line] : lines)
         EXPECT_EQ(LineOf(*EncodeSaveFile(WithLove(value)), 6), line) << value;
 }
@@ -123,21 +123,21 @@ TEST(SaveFileRoundTrip, EachHeroineKeepsHerOwnValues)
 TEST(SaveFileRoundTrip, EveryPlacePickAndClock)
 {
     SavedGame game = PoolAtFourFortyTwo();
-    for (Integer place = 1; place <= 7; ++place)
-        for (Integer girl : Classmates)
-            for (Integer minute : {0, 1, 29, 30, 45, 1440}) {
-                game.currentPlace = place;
-                game.targetGirl = girl;
-                game.gameMinute = minute;
+    for (int place = 1; place <= 7; ++place)
+        for (int girl : Classmates)
+            for (int minute : {0, 1, 29, 30, 45, 1440}) {
+                game.currentPlace = static_cast<Integer>(place);
+                game.targetGirl = static_cast<Integer>(girl);
+                game.gameMinute = static_cast<Integer>(minute);
                 EXPECT_EQ(RoundTrip(game), game);
             }
 }
 
 TEST(SaveFileRoundTrip, AwkwardNamesComeBackUnchanged)
 {
-    const std::string names[] = {
-        "", " 山田", "山田 ", "  ", "\"太郎\"", "\"", "山,田", ",", "Smith, John", "田中　一郎",
-        "ﾀﾛｳ", "O'Brien", "～ー―", "a\tb", "\\", "=x", "H", "-1", " 12 "};
+    const std::string names[] = {"",   " 山田",       "山田 ",      "  ",  "\"太郎\"", "\"",    "山,田",
+                                 ",",  "Smith, John", "田中　一郎", "ﾀﾛｳ", "O'Brien",  "～ー―", "a\tb",
+                                 "\\", "=x",          "H",          "-1",  " 12 "};
     for (const std::string& name : names) {
         SavedGame game = PoolAtFourFortyTwo();
         game.myouji = name;
@@ -165,7 +165,8 @@ TEST(SaveFileRoundTrip, ALookAlikeComesBackAsTheCodePageHasIt)
 TEST(SaveFileReading, BareLineFeedsAndTrailingLinesAreAccepted)
 {
     std::string unix = PoolAtFourFortyTwoBytes;
-    for (size_t at; (at = unix.find("\r\n")) != std::string::npos;) unix.erase(at, 1);
+    for (size_t at; (at = unix.find("\r\n")) != std::string::npos;)
+        unix.erase(at, 1);
     EXPECT_EQ(ParseSaveFile(unix).game, PoolAtFourFortyTwo());
     EXPECT_EQ(ParseSaveFile(PoolAtFourFortyTwoBytes + "extra\r\nlines").game, PoolAtFourFortyTwo());
 }
@@ -182,11 +183,17 @@ TEST(SaveFileReading, NumbersAreReadLikeEveryNumberOfTheGame)
 
 TEST(SaveFileReading, ValuesThePlayCannotReachAreDamage)
 {
-    const std::pair<int, std::string> broken[] = {
-        {1, "\x81"},      {2, "\x82\x0d"}, {2, "a\rb"}, {3, "-1 "},     {3, " 32768 "}, {3, " 32767 "}, {3, " 1441 "}, {4, ""},
-        {4, " "},         {4, "KK"},       {4, "\x81"},    {4, "\x80"},     {4, " 12x "},
-        {4, " 99999 "},   {10, " 2 "},     {15, "-1 "},    {16, " 0 "},     {16, " 7 "},
-        {16, "x"},        {17, " 0 "},     {17, " 8 "},    {17, "999999999999999999999"}};
+    const std::pair<int, std::string> broken[] = {{1, "\x81"},    {2, "\x82\x0d"},
+                                                  {2, "a\rb"},    {3, "-1 "},
+                                                  {3, " 32768 "}, {3, " 32767 "},
+                                                  {3, " 1441 "},  {4, ""},
+                                                  {4, " "},       {4, "KK"},
+                                                  {4, "\x81"},    {4, "\x80"},
+                                                  {4, " 12x "},   {4, " 99999 "},
+                                                  {10, " 2 "},    {15, "-1 "},
+                                                  {16, " 0 "},    {16, " 7 "},
+                                                  {16, "x"},      {17, " 0 "},
+                                                  {17, " 8 "},    {17, "999999999999999999999"}};
     for (const auto& [line, text] : broken) {
         const ParsedSaveFile parsed = ParseSaveFile(WithLine(PoolAtFourFortyTwoBytes, line, text));
         EXPECT_EQ(parsed.defect, SaveFileDefect::Damaged) << line << " [" << text << "]";
@@ -222,9 +229,15 @@ TEST(SaveFileFuzz, SeededRandomInputsNeverCrashAndWhatLoadsSavesTheSame)
             for (size_t edits = 1 + pick(4); edits > 0; --edits) {
                 const size_t at = pick(bytes.size() + 1);
                 switch (pick(4)) {
-                case 0: if (at < bytes.size()) bytes[at] = static_cast<char>(random()); break;
+                case 0:
+                    if (at < bytes.size())
+                        bytes[at] = static_cast<char>(random());
+                    break;
                 case 1: bytes.insert(at, 1, static_cast<char>(random())); break;
-                case 2: if (at < bytes.size()) bytes.erase(at, 1); break;
+                case 2:
+                    if (at < bytes.size())
+                        bytes.erase(at, 1);
+                    break;
                 default: bytes.resize(at); break;
                 }
             }

@@ -1,18 +1,18 @@
-#include <gtest/gtest.h>
+#include "persist/SaveFile.h"
+
+#include "persist/SaveFileFormat.h"
+#include "platform/Cp932.h"
+#include "support/Unprivileged.h"
 
 #include <climits>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <random>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
-
-#include "persist/SaveFile.h"
-#include "persist/SaveFileFormat.h"
-#include "platform/Cp932.h"
-#include "support/Unprivileged.h"
 
 using namespace Velmoor2;
 namespace fs = std::filesystem;
@@ -54,10 +54,7 @@ protected:
         std::ifstream in(name, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), {}};
     }
-    static void Put(const std::string& bytes)
-    {
-        std::ofstream(SaveFileName, std::ios::binary) << bytes;
-    }
+    static void Put(const std::string& bytes) { std::ofstream(SaveFileName, std::ios::binary) << bytes; }
 
     char home[PATH_MAX] = {};
     fs::path folder;
@@ -220,7 +217,8 @@ TEST_F(SaveFile, AReadOnlyFolderIsAReportedFailure)
         EXPECT_FALSE(result.Failure().message.empty());
         EXPECT_EQ(ReadSaveFile().Get(), Game(3));
         const auto continued = ContinueSavedGame();
-        EXPECT_NE(continued.Failure().message.find("消せない"), std::string::npos) << "a save that cannot be deleted is not resumed";
+        EXPECT_NE(continued.Failure().message.find("消せない"), std::string::npos)
+            << "a save that cannot be deleted is not resumed";
     }));
     fs::permissions(folder, fs::perms::owner_all);
 }
@@ -244,7 +242,8 @@ TEST_F(SaveFile, KilledWhileSavingLeavesAWholeSave)
         ASSERT_GE(game, 0);
         if (game == 0) {
             for (Integer minute = 2;; minute = static_cast<Integer>(minute % 29 + 1))
-                if (!WriteSaveFile(Game(minute))) ::_exit(3);
+                if (!WriteSaveFile(Game(minute)))
+                    ::_exit(3);
         }
         ::usleep(static_cast<useconds_t>(random() % 3000));
         ASSERT_EQ(::kill(game, SIGKILL), 0);
@@ -255,6 +254,7 @@ TEST_F(SaveFile, KilledWhileSavingLeavesAWholeSave)
         ASSERT_TRUE(loaded.Ok()) << "round " << round << ": " << loaded.Failure().detail;
         ASSERT_EQ(loaded.Get(), Game(loaded.Get().gameMinute));
         for (const auto& entry : fs::directory_iterator(folder))
-            if (entry.path().filename() != SaveFileName) fs::remove(entry.path());
+            if (entry.path().filename() != SaveFileName)
+                fs::remove(entry.path());
     }
 }

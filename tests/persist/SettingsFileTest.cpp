@@ -1,16 +1,16 @@
-#include <gtest/gtest.h>
+#include "platform/SettingsFile.h"
+
+#include "persist/GameSettings.h"
+#include "support/Unprivileged.h"
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <optional>
 #include <random>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include "persist/GameSettings.h"
-#include "platform/SettingsFile.h"
-#include "support/Unprivileged.h"
 
 using namespace Platform;
 using namespace std::string_literals;
@@ -110,9 +110,20 @@ TEST_F(Settings, MarkerCharactersSurviveByteForByte)
 
 TEST_F(Settings, AnyValueIsKeptUnchanged)
 {
-    const std::string values[] = {"", " 山田 ", "a=b=c", "[Velmoor2]", "x\ny\r\nz", "\\n", "\\",
-                                  "end\\", std::string("nul\0byte", 8), "; not a comment", "\"quoted\"",
-                                  std::string(5000, 'x'), "\t", "\xff\xfe broken UTF-8"};
+    const std::string values[] = {"",
+                                  " 山田 ",
+                                  "a=b=c",
+                                  "[Velmoor2]",
+                                  "x\ny\r\nz",
+                                  "\\n",
+                                  "\\",
+                                  "end\\",
+                                  std::string("nul\0byte", 8),
+                                  "; not a comment",
+                                  "\"quoted\"",
+                                  std::string(5000, 'x'),
+                                  "\t",
+                                  "\xff\xfe broken UTF-8"};
     for (const std::string& value : values) {
         ASSERT_TRUE(SaveGameSetting(NamaeKey, value));
         EXPECT_EQ(GetGameSetting(NamaeKey), value);
@@ -255,9 +266,8 @@ TEST(SettingsLocation, FollowsTheXdgConfigHomeThenHome)
 
 TEST(SettingsText, FormatThenParseGivesTheSameDocument)
 {
-    const SettingsDocument document{
-        {"Velmoor2", {{"SavedMyouji", "山田"}, {"CString", std::string("a\\b\nc\r\0", 7)}}},
-        {"Other", {{"k", ""}, {"x", "=[y]"}}}};
+    const SettingsDocument document{{"Velmoor2", {{"SavedMyouji", "山田"}, {"CString", std::string("a\\b\nc\r\0", 7)}}},
+                                    {"Other", {{"k", ""}, {"x", "=[y]"}}}};
     EXPECT_EQ(ParseSettingsText(FormatSettingsText(document)).size(), 2u);
     const SettingsDocument again = ParseSettingsText(FormatSettingsText(document));
     for (size_t s = 0; s < document.size(); ++s) {
@@ -284,7 +294,8 @@ TEST(SettingsText, SeededRandomInputsNeverCrashAndSettleAfterOneRewrite)
     const char alphabet[] = "[]=\\nr0 \t\rVelmoor2CStringSavedkv\xe5\x92\x8c\xff";
     const auto noise = [&](size_t most) {
         std::string text(pick(most + 1), ' ');
-        for (char& c : text) c = pick(4) ? alphabet[pick(sizeof alphabet - 1)] : static_cast<char>(random());
+        for (char& c : text)
+            c = pick(4) ? alphabet[pick(sizeof alphabet - 1)] : static_cast<char>(random());
         return text;
     };
     constexpr int Inputs = 100000;

@@ -4,7 +4,6 @@
 #include "platform/Window.h"
 
 #include <gtest/gtest.h>
-
 #include <memory>
 
 TEST(Control, AWindowGoneBeforeItsControlsLeavesThemHarmless)

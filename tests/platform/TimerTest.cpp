@@ -1,11 +1,11 @@
 // A timer whose handler waits for the player keeps ticking inside that wait, as the game's clock
 // must during a phone call.
-#include "platform/Application.h"
 #include "platform/Timer.h"
 
-#include <gtest/gtest.h>
+#include "platform/Application.h"
 
 #include <chrono>
+#include <gtest/gtest.h>
 
 TEST(Timer, TicksAgainInsideItsOwnWaitingHandler)
 {

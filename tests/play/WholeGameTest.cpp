@@ -110,7 +110,8 @@ TEST_F(WholeGame, EachHeroinePickedInTheAlbumEndsInMutualLove)
 
 TEST_F(WholeGame, MeetingNobodyEndsWithTheJuniorAndLukewarmAffectionWithTheOtherGirl)
 {
-    EXPECT_EXIT(Plays({.name = "nobody", .goal = 0, .albumGirl = 1}), testing::ExitedWithCode(0), ANewGameEndingWith(7));
+    EXPECT_EXIT(Plays({.name = "nobody", .goal = 0, .albumGirl = 1}), testing::ExitedWithCode(0),
+                ANewGameEndingWith(7));
     EXPECT_EQ(RecordedOutcome(Record(), 7), OutcomeConfession) << Record();
     EXPECT_EXIT(Plays({.name = "lukewarm", .goal = 2, .albumGirl = 1, .aimForThreeOrFour = true}),
                 testing::ExitedWithCode(0), ANewGameEndingWith(8));
@@ -140,7 +141,8 @@ TEST_F(WholeGame, TheDataRoomReplaysAnEndingOnceAllAreClearedAndErasesEverything
                           .start = PlayPlan::Start::DataRoomReplay,
                           .replayRow = 1,
                           .replayKeys = Platform::ShiftKey | Platform::CtrlKey | Platform::AltKey};
-    EXPECT_EXIT(Plays(replay), testing::ExitedWithCode(0), "screen start.*screen data room.*screen main.*screen staff roll");
+    EXPECT_EXIT(Plays(replay), testing::ExitedWithCode(0),
+                "screen start.*screen data room.*screen main.*screen staff roll");
     EXPECT_EQ(Record(), allCleared) << "a replay records nothing";
 
     EXPECT_EXIT(Plays({.name = "erase", .start = PlayPlan::Start::DataRoomErase}), testing::ExitedWithCode(0),
@@ -170,10 +172,10 @@ TEST_F(WholeGame, AGameWithoutSoundAndWithADamagedSettingsFileStillPlaysToItsEnd
 TEST_F(WholeGame, AGameInAReadOnlyFolderWithoutASoundfontRefusesToSaveAndPlaysOn)
 {
     namespace fs = std::filesystem;
-    const fs::path game = fs::current_path();
-    const fs::path config = std::getenv("XDG_CONFIG_HOME");
-    fs::permissions(game, ReadOnlyForAll);
-    fs::permissions(config, fs::perms::all);
+    const fs::path gameFolder = fs::current_path();
+    const fs::path configFolder = std::getenv("XDG_CONFIG_HOME");
+    fs::permissions(gameFolder, ReadOnlyForAll);
+    fs::permissions(configFolder, fs::perms::all);
     auto readOnlyGame = [] {
         if (!BecomeUnprivilegedUser())
             std::_Exit(6);
@@ -187,5 +189,5 @@ TEST_F(WholeGame, AGameInAReadOnlyFolderWithoutASoundfontRefusesToSaveAndPlaysOn
                 "message box 51.*message box 48: データをセーブできませんでした.*screen staff roll");
     EXPECT_FALSE(fs::exists(SaveFileName));
     EXPECT_EQ(RecordedOutcome(Record(), 2), OutcomeConfession) << Record();
-    fs::permissions(game, fs::perms::owner_all, fs::perm_options::add);
+    fs::permissions(gameFolder, fs::perms::owner_all, fs::perm_options::add);
 }

@@ -1,19 +1,18 @@
 // Games played through the real program's timers and real X input, with time compressed: the
 // clock runs under a phone call left waiting, a girl left unanswered at 5:00 PM cannot pull the
 // player back into play, the title's pointer and fade behave, and the system can end the game.
-#include "scene/Scenes.h"
 #include "persist/SaveFile.h"
 #include "platform/Input.h"
 #include "realtime/RealTimePlayer.h"
+#include "scene/Scenes.h"
 #include "support/SharedScratch.h"
 #include "talk/VelSerif.h"
-
-#include <gtest/gtest.h>
 
 #include <atomic>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <map>
 #include <memory>
 #include <thread>
@@ -82,8 +81,8 @@ TEST_F(RealTimeGame, TheClockRunsOnWhileAPhoneCallWaitsForThePlayer)
                     RealTimePlayer::Expect(callFrom == 2, "the call came two minutes before arriving");
                     RealTimePlayer::Expect(callEnded >= callFrom + 4, "the clock ran on during the call");
                     RealTimePlayer::Expect(GameMinute == callEnded + 1, "he arrives at the first tick after the call");
-                    RealTimePlayer::Pass("the clock ran from minute " + std::to_string(callFrom) + " to " +
-                                         std::to_string(callEnded) + " during the call");
+                    RealTimePlayer::Pass("the clock ran from minute " + std::to_string(callFrom) + " to "
+                                         + std::to_string(callEnded) + " during the call");
                 }
             };
             player.Play();
@@ -114,11 +113,11 @@ TEST_F(RealTimeGame, AGirlLeftUnansweredAtFiveCannotTakeThePlayerBackIntoPlay)
                     default: break;
                     }
                     RealTimePlayer::Expect(firstReply.x != 0, "呉羽 waited for an answer at the gate");
-                    RealTimePlayer::Expect(GameMinute == 30 && GamePhase == ClosingTimePhase && Love[1] == loveAtTheGate &&
-                                               main.lblClock.Caption().empty() && !TheReplyDialog.IsLoaded(),
+                    RealTimePlayer::Expect(GameMinute == 30 && GamePhase == ClosingTimePhase && Love[1] == loveAtTheGate
+                                               && main.lblClock.Caption().empty() && !TheReplyDialog.IsLoaded(),
                                            "the ending stays the ending");
-                    RealTimePlayer::Expect(player.messages.size() == 1 &&
-                                               player.messages[0] == "ここではゲームの中断はできません",
+                    RealTimePlayer::Expect(player.messages.size() == 1
+                                               && player.messages[0] == "ここではゲームの中断はできません",
                                            "the close box is refused");
                     if (!main.Label3.Caption().empty())
                         player.x.Click(main.Image1);

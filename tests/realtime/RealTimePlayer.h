@@ -3,10 +3,10 @@
 // through the front screens into a new game and then hands over to what the test wants him to
 // do in play. The test runs under libfaketime, twenty times faster than the wall clock, so he
 // waits a little after each input for the window system to deliver it.
+#include "core/GameState.h"
 #include "extras/VelAlbum.h"
 #include "frontend/VelStart.h"
 #include "frontend/VelTitle.h"
-#include "core/GameState.h"
 #include "game/VelMain.h"
 #include "platform/Application.h"
 #include "platform/MessageBox.h"

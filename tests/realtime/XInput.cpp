@@ -10,7 +10,9 @@ Display* X(void* display) { return static_cast<Display*>(display); }
 
 }  // namespace
 
-XInput::XInput() : display_(XOpenDisplay(nullptr)) {}
+XInput::XInput()
+    : display_(XOpenDisplay(nullptr))
+{}
 
 XInput::~XInput()
 {

@@ -1,11 +1,12 @@
-#include <gtest/gtest.h>
-
 #include "scene/PlaceButtonRule.h"
+
+#include <gtest/gtest.h>
 
 using Velmoor2::PlaceButtonStates;
 using Buttons = std::array<bool, 7>;
 
-TEST(PlaceButtons, OnlyNeighboursOpenWhileFree) {
+TEST(PlaceButtons, OnlyNeighboursOpenWhileFree)
+{
     const std::array<bool, 7> atCourt{false, false, false, true, false, false, false};
     EXPECT_EQ(PlaceButtonStates(3, 6), atCourt);
     const std::array<bool, 7> atBuildingA{false, true, true, true, true, false, false};
@@ -14,7 +15,10 @@ TEST(PlaceButtons, OnlyNeighboursOpenWhileFree) {
     EXPECT_EQ(PlaceButtonStates(3, 8), Buttons{});
 }
 
-TEST(PlaceButtons, ClosedWhileBusyAndUntouchedOtherwise) {
-    for (int phase : {1, 2, 5}) EXPECT_EQ(PlaceButtonStates(phase, 3), Buttons{});
-    for (int phase : {0, 4, 6, -1}) EXPECT_FALSE(PlaceButtonStates(phase, 3).has_value());
+TEST(PlaceButtons, ClosedWhileBusyAndUntouchedOtherwise)
+{
+    for (int phase : {1, 2, 5})
+        EXPECT_EQ(PlaceButtonStates(phase, 3), Buttons{});
+    for (int phase : {0, 4, 6, -1})
+        EXPECT_FALSE(PlaceButtonStates(phase, 3).has_value());
 }

@@ -1,6 +1,7 @@
 // Scene pictures read by their content whatever the extension, the .BMP fallback, and waits
 // that keep the other timers of the game running.
 #include "scene/Scenes.h"
+
 #include "platform/Timer.h"
 #include "platform/Window.h"
 #include "support/PlayingGame.h"
@@ -22,13 +23,14 @@ std::string LittleEndian(uint32_t value, int bytes)
 std::string BitmapFile()
 {
     const std::string pixels(16, '\x7F');  // two rows of 2 pixels, each row padded to 8 bytes
-    return "BM" + LittleEndian(54 + 16, 4) + LittleEndian(0, 4) + LittleEndian(54, 4) + LittleEndian(40, 4) +
-           LittleEndian(2, 4) + LittleEndian(2, 4) + LittleEndian(1, 2) + LittleEndian(24, 2) + LittleEndian(0, 4) +
-           LittleEndian(16, 4) + std::string(16, '\0') + pixels;
+    return "BM" + LittleEndian(54 + 16, 4) + LittleEndian(0, 4) + LittleEndian(54, 4) + LittleEndian(40, 4)
+        + LittleEndian(2, 4) + LittleEndian(2, 4) + LittleEndian(1, 2) + LittleEndian(24, 2) + LittleEndian(0, 4)
+        + LittleEndian(16, 4) + std::string(16, '\0') + pixels;
 }
 
 const std::string GifFile("GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\xff\xff\x00\x00\x00"
-                          ",\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x44\x01\x00;", 35);
+                          ",\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x44\x01\x00;",
+                          35);
 
 class ScenePictures : public PlayingGame {
 protected:

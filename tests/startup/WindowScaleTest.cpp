@@ -1,21 +1,21 @@
 // The window scale: the largest that fits the screen, the player's own from the settings, and
 // the screens at scale 2 laid out exactly as at scale 1 with every design pixel twice as wide,
 // sharp pictures taken from the art tool's double-size files.
+#include "startup/WindowScale.h"
+
 #include "game/VelMain.h"
 #include "persist/DisplaySetting.h"
 #include "persist/GameSettings.h"
 #include "platform/SettingsFile.h"
-#include "startup/WindowScale.h"
 #include "support/Bitmap.h"
 #include "support/CurrentFolder.h"
 #include "talk/VelSerif.h"
-
-#include <gtest/gtest.h>
 
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <gtest/gtest.h>
 
 using namespace Velmoor2;
 namespace fs = std::filesystem;
@@ -97,7 +97,7 @@ TEST(WindowScale, TheLargestScaleThatFitsTheScreen)
     EXPECT_EQ(FittingWindowScale(Screen(3840, 2160)), 4);
     EXPECT_EQ(FittingWindowScale(Screen(1920, 1080, 0, 40)), 2);  // a panel along the bottom
     EXPECT_EQ(FittingWindowScale(Screen(2560, 1440, 32)), 2);     // the main screen would run under it
-    EXPECT_EQ(FittingWindowScale(Screen(1900, 2160)), 3);      // a tall, narrow screen: the reply window's width
+    EXPECT_EQ(FittingWindowScale(Screen(1900, 2160)), 3);         // a tall, narrow screen: the reply window's width
 }
 
 TEST_F(AtScaleTwo, ThePlayersKeyFixesTheScaleAndOutlivesTheErase)

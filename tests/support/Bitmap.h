@@ -26,9 +26,10 @@ struct Bitmap {
     {
         const int bpp = bytes[28] / 8;
         const int stride = (width * bpp + 3) / 4 * 4;
-        const size_t at = static_cast<unsigned char>(bytes[10]) + static_cast<size_t>(height - 1 - y) * stride + x * bpp;
-        return static_cast<unsigned char>(bytes[at]) | static_cast<unsigned char>(bytes[at + 1]) << 8 |
-               static_cast<unsigned char>(bytes[at + 2]) << 16;
+        const size_t at =
+            static_cast<unsigned char>(bytes[10]) + static_cast<size_t>(height - 1 - y) * stride + x * bpp;
+        return static_cast<unsigned char>(bytes[at]) | static_cast<unsigned char>(bytes[at + 1]) << 8
+            | static_cast<unsigned char>(bytes[at + 2]) << 16;
     }
     // How many different colours the picture holds: a blank window has one or two.
     size_t Colours() const

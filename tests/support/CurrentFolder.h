@@ -2,7 +2,6 @@
 // The game reads and writes its files in the current directory: this makes a folder current
 // for as long as it lives, then returns to where the test was.
 #include <gtest/gtest.h>
-
 #include <string>
 #include <unistd.h>
 

@@ -1,11 +1,11 @@
 #pragma once
 // The screens before play, each test with settings of its own (a fresh configuration folder)
 // and the game state as a fresh run has it.
+#include "core/GameState.h"
 #include "extras/VelAlbum.h"
 #include "extras/VelDatarm.h"
 #include "frontend/VelStart.h"
 #include "frontend/VelTitle.h"
-#include "core/GameState.h"
 #include "game/VelMain.h"
 #include "platform/Application.h"
 #include "platform/MessageBox.h"
@@ -13,7 +13,6 @@
 #include "talk/VelSerif.h"
 
 #include <gtest/gtest.h>
-
 #include <memory>
 
 class FrontScreens : public testing::Test {

@@ -2,19 +2,19 @@
 // A player who sits in front of the real screens from the logo to the program's end: he clicks
 // the buttons, types his name, answers the message boxes and uses the hidden hot spot to let
 // the clock run. He acts once each time the game waits, and logs every screen he meets.
+#include "core/GameState.h"
+#include "core/Random.h"
 #include "endings/VelEnding.h"
 #include "extras/VelAlbum.h"
 #include "extras/VelDatarm.h"
 #include "frontend/Demoform.h"
 #include "frontend/VelStart.h"
 #include "frontend/VelTitle.h"
-#include "core/GameState.h"
-#include "core/Random.h"
 #include "game/VelMain.h"
-#include "startup/StartUp.h"
 #include "platform/Application.h"
 #include "platform/Input.h"
 #include "platform/MessageBox.h"
+#include "startup/StartUp.h"
 #include "support/RoutePlanner.h"
 #include "talk/ConversationFiles.h"
 #include "talk/VelSerif.h"
@@ -26,20 +26,23 @@
 
 struct PlayPlan {
     enum class Start { NewGame, Continue, DataRoomErase, DataRoomReplay };
-    std::string name;            // for the log and the screenshots
+    std::string name;  // for the log and the screenshots
     Start start = Start::NewGame;
-    int goal = 1;                // the girl he is after; 0 meets nobody
+    int goal = 1;  // the girl he is after; 0 meets nobody
     int albumGirl = 1;
     bool aimForThreeOrFour = false;  // answers to end her affection at 3 or 4
-    unsigned seed = 7;           // one afternoon's draws in which every plan below reaches its goal
-    int quitWithSaveAt = 0;      // a game minute, or 0 to play to the end
+    unsigned seed = 7;               // one afternoon's draws in which every plan below reaches its goal
+    int quitWithSaveAt = 0;          // a game minute, or 0 to play to the end
     int replayRow = 0;
     int replayKeys = 0;
 };
 
 class Player {
 public:
-    explicit Player(PlayPlan plan) : plan_(std::move(plan)), planner_(plan_.goal) {}
+    explicit Player(PlayPlan plan)
+        : plan_(std::move(plan)),
+          planner_(plan_.goal)
+    {}
 
     // Plays until the game ends the program; stuck games end the child with status 5.
     [[noreturn]] void Play()
@@ -115,7 +118,8 @@ private:
             if (const std::string page = roll.Label1.Caption() + roll.Label2.Caption(); page != lastRollPage_) {
                 lastRollPage_ = page;
                 Photograph(roll.Form, "staff roll page");
-                std::fprintf(stderr, "roll page %s | %s\n", roll.Label1.Caption().c_str(), roll.Label2.Caption().c_str());
+                std::fprintf(stderr, "roll page %s | %s\n", roll.Label1.Caption().c_str(),
+                             roll.Label2.Caption().c_str());
             }
             roll.Timer1_Timer();
         } else if (TheMainScreen.IsLoaded() && TheMainScreen.Get().Form.IsVisible()) {

@@ -3,15 +3,14 @@
 // pictures, and a player who clicks at once whenever the game waits for a click.
 #include "core/GameState.h"
 #include "game/Movement.h"
-#include "scene/PlaceButtons.h"
 #include "game/VelMain.h"
 #include "platform/Application.h"
 #include "platform/MessageBox.h"
+#include "scene/PlaceButtons.h"
 #include "support/CurrentFolder.h"
 #include "talk/VelSerif.h"
 
 #include <gtest/gtest.h>
-
 #include <memory>
 
 class PlayingGame : public testing::Test {

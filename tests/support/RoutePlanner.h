@@ -29,7 +29,9 @@ using Policy = std::function<int(int minute, int place, unsigned metMask)>;
 // every (minute, place, met) state of the afternoon.
 class RoutePlanner {
 public:
-    explicit RoutePlanner(int girl) : girl_(girl) {}
+    explicit RoutePlanner(int girl)
+        : girl_(girl)
+    {}
 
     int Destination(int minute, int place, unsigned met) { return Solve(minute, place, met).destination; }
     Policy AsPolicy()

@@ -10,7 +10,9 @@
 
 class ScratchFolder {
 public:
-    ScratchFolder() : current_(std::make_unique<CurrentFolder>(folder_.Path())) {}
+    ScratchFolder()
+        : current_(std::make_unique<CurrentFolder>(folder_.Path()))
+    {}
     ~ScratchFolder() { current_.reset(); }
     ScratchFolder(const ScratchFolder&) = delete;
     ScratchFolder& operator=(const ScratchFolder&) = delete;

@@ -3,15 +3,15 @@
 // the program runs it in a child process, which re-runs the test up to that point and ends
 // before any clean-up: the child finds the folder through the environment variable and leaves
 // it alone, while the test that made it removes it at the end.
-#include <gtest/gtest.h>
-
 #include <cstdlib>
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <string>
 
 class SharedScratch {
 public:
-    SharedScratch(const char* variable, const std::string& prefix) : variable_(variable)
+    SharedScratch(const char* variable, const std::string& prefix)
+        : variable_(variable)
     {
         if (const char* inherited = std::getenv(variable)) {
             path_ = inherited;

@@ -1,10 +1,9 @@
 #pragma once
 // Folder modes do not hold back root: checks on read-only folders run as the unprivileged
 // "nobody" user when the tests run as root. Such folders must let others in (mode 0555).
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <functional>
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 

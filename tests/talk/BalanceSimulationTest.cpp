@@ -11,9 +11,8 @@
 #include "talk/EncounterTable.h"
 #include "talk/ReplyDraw.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdio>
+#include <gtest/gtest.h>
 #include <map>
 #include <random>
 
@@ -120,8 +119,9 @@ TEST(BalanceSimulation, AnAttentivePlayerCanWinEachGirlAndAWandererSeesEveryEndi
         std::string met;
         for (const std::string& id : route)
             met += id + " ";
-        std::printf("attentive player after heroine %d (meets %s): wins %.1f %%, heroine 7 %.1f %%, heroine 8 %.1f %%\n",
-                    girl, met.c_str(), tally.Rate(girl), tally.Rate(7), tally.Rate(8));
+        std::printf(
+            "attentive player after heroine %d (meets %s): wins %.1f %%, heroine 7 %.1f %%, heroine 8 %.1f %%\n", girl,
+            met.c_str(), tally.Rate(girl), tally.Rate(7), tally.Rate(8));
         EXPECT_GE(tally.Rate(girl), 85.0) << girl;
     }
     Tally wanderer;
@@ -130,7 +130,7 @@ TEST(BalanceSimulation, AnAttentivePlayerCanWinEachGirlAndAWandererSeesEveryEndi
             const int choice = static_cast<int>(random() % (PlaceCount + 1));
             return random() % 2 && AreNeighbours(place, choice) ? choice : 0;
         });
-        ++wanderer.endings[PlayGame(route, 1 + random() % 6, changes, random, false)];
+        ++wanderer.endings[PlayGame(route, 1 + int(random() % 6), changes, random, false)];
     }
     std::printf("wandering player, random replies:");
     for (int girl = 1; girl <= 8; ++girl)

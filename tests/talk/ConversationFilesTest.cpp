@@ -1,12 +1,12 @@
+#include "talk/ConversationFiles.h"
+
 #include "platform/AtomicFile.h"
 #include "platform/Cp932.h"
 #include "support/ScratchFolder.h"
-#include "talk/ConversationFiles.h"
 #include "talk/ReplyDraw.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <random>
 
 using namespace Velmoor2;
@@ -18,17 +18,20 @@ class ConversationFiles : public testing::Test {
 protected:
     void SetUp() override
     {
-        Write("VelKCode.dat", "12A,101,102,103,104,105,106,107,108,109,110\r\n"
-                              "13A,101,111,112,113,114,115,116,117,118,119\r\n");
+        Write("VelKCode.dat",
+              "12A,101,102,103,104,105,106,107,108,109,110\r\n"
+              "13A,101,111,112,113,114,115,116,117,118,119\r\n");
         Write("VelKaiwa.dat", "101手伝うよ、ＸＸＸ\r\n\"102quoted, with comma\"\r\n101 second copy never read\r\n");
-        Write("VelResp.dat", "12A\r\n101ＸＸＸさん、ＸＸＸさん+3\r\n102-2\r\n103text x5\r\n104short\r\n"
-                             "13A\r\n101other section-1\r\n105fell through+4\r\n");
+        Write("VelResp.dat",
+              "12A\r\n101ＸＸＸさん、ＸＸＸさん+3\r\n102-2\r\n103text x5\r\n104short\r\n"
+              "13A\r\n101other section-1\r\n105fell through+4\r\n");
     }
     void Write(const std::string& name, const std::string& utf8) { folder.Write(name, *Platform::Utf8ToCp932(utf8)); }
     ScratchFolder folder;
 };
 
-template <typename Value> Value Ok(const Outcome<Value>& result)
+template <typename Value>
+Value Ok(const Outcome<Value>& result)
 {
     if (!result)
         ADD_FAILURE() << result.Failure().detail;
@@ -36,16 +39,10 @@ template <typename Value> Value Ok(const Outcome<Value>& result)
 }
 
 // What the player is told of a failed lookup; empty when it succeeded.
-std::string ErrorOf(const auto& result)
-{
-    return result ? "" : result.Failure().message;
-}
+std::string ErrorOf(const auto& result) { return result ? "" : result.Failure().message; }
 
 // A lookup either found its value or says what went wrong.
-bool AnswersOrReports(const auto& result)
-{
-    return result || !ErrorOf(result).empty();
-}
+bool AnswersOrReports(const auto& result) { return result || !ErrorOf(result).empty(); }
 
 }  // namespace
 
@@ -65,7 +62,7 @@ TEST_F(ConversationFiles, OddResponseFieldsReadAsTheGameReadsThem)
     const Response empty = Ok(ResponseTo("12A", 102));  // exactly five characters
     EXPECT_EQ(empty.text, "");
     EXPECT_EQ(empty.change, -2);
-    EXPECT_EQ(Ok(ResponseTo("12A", 103)).change, 0);  // "x5" does not start with a number
+    EXPECT_EQ(Ok(ResponseTo("12A", 103)).change, 0);             // "x5" does not start with a number
     EXPECT_EQ(Ok(ResponseTo("12A", 105)).text, "fell through");  // from the first later section
 }
 
@@ -130,7 +127,7 @@ TEST(ConversationFilesFuzz, DamagedShippedFilesGiveAnswersOrReports)
     for (int round = 0; round < 150; ++round) {
         for (int file = 0; file < 3; ++file) {
             std::string bytes = shipped[file];
-            for (int damage = 1 + random() % 6; damage > 0 && !bytes.empty(); --damage) {
+            for (int damage = 1 + int(random() % 6); damage > 0 && !bytes.empty(); --damage) {
                 const size_t at = random() % bytes.size();
                 switch (random() % 4) {
                 case 0: bytes[at] = static_cast<char>(random()); break;

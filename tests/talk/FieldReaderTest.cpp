@@ -1,7 +1,6 @@
 #include "talk/FieldReader.h"
 
 #include <gtest/gtest.h>
-
 #include <random>
 #include <vector>
 

@@ -8,9 +8,8 @@
 #include "talk/FieldReader.h"
 #include "talk/Greetings.h"
 
-#include <gtest/gtest.h>
-
 #include <fstream>
+#include <gtest/gtest.h>
 #include <iterator>
 #include <map>
 #include <set>
@@ -68,8 +67,7 @@ TEST_F(ShippedConversations, EveryTimetableConversationHasTenAnsweredReplies)
         for (Integer code : codes.Get()) {
             EXPECT_EQ(code / 100, id[1] - '0') << id << " offers another heroine's reply " << code;
             const auto caption = ReplyCaption(code);
-            EXPECT_TRUE(caption && !caption.Get().empty())
-                << code;
+            EXPECT_TRUE(caption && !caption.Get().empty()) << code;
             const auto response = ResponseTo(id, code);
             ASSERT_TRUE(response) << response.Failure().detail;
             EXPECT_FALSE(response.Get().text.empty()) << id << " " << code;

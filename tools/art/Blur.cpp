@@ -29,7 +29,7 @@ void boxPass(QRgb* first, int count, int step, int radius, std::vector<QRgb>& sc
     }
 }
 
-} // namespace
+}  // namespace
 
 void blurImage(QImage& image, int radius)
 {

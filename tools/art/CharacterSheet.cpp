@@ -12,7 +12,7 @@ constexpr int cellWidth = 220;
 constexpr int headRow = 300;
 constexpr int poseRow = 500;
 constexpr int labelHeight = 20;
-} // namespace
+}  // namespace
 
 void writeCharacterSheet(PartLibrary& parts, const QString& key, const QString& folder)
 {

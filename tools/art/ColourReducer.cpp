@@ -14,7 +14,9 @@ using Pixels = std::vector<QRgb>;
 // Splits the box with the widest channel range at its median until there are 256 boxes.
 std::vector<QRgb> medianCutPalette(Pixels pixels)
 {
-    struct Box { size_t begin, end; };
+    struct Box {
+        size_t begin, end;
+    };
     std::vector<Box> boxes{{0, pixels.size()}};
     const auto channel = [](QRgb p, int c) { return c == 0 ? qRed(p) : c == 1 ? qGreen(p) : qBlue(p); };
     const auto widest = [&](const Box& b, int& range) {
@@ -26,7 +28,10 @@ std::vector<QRgb> medianCutPalette(Pixels pixels)
                 lo = std::min(lo, channel(pixels[i], c));
                 hi = std::max(hi, channel(pixels[i], c));
             }
-            if (hi - lo > range) { range = hi - lo; best = c; }
+            if (hi - lo > range) {
+                range = hi - lo;
+                best = c;
+            }
         }
         return best;
     };
@@ -39,7 +44,11 @@ std::vector<QRgb> medianCutPalette(Pixels pixels)
             const int c = widest(boxes[i], range);
             // Weight by population so large flat areas get exact shades.
             const long score = long(range) * long(std::sqrt(double(boxes[i].end - boxes[i].begin)));
-            if (score > bestRange) { bestRange = int(score); bestBox = int(i); bestChannel = c; }
+            if (score > bestRange) {
+                bestRange = int(score);
+                bestBox = int(i);
+                bestChannel = c;
+            }
         }
         if (bestBox < 0)
             break;
@@ -68,12 +77,15 @@ int nearest(const std::vector<QRgb>& palette, int r, int g, int b)
     for (size_t i = 0; i < palette.size(); ++i) {
         const int dr = qRed(palette[i]) - r, dg = qGreen(palette[i]) - g, db = qBlue(palette[i]) - b;
         const int d = 3 * dr * dr + 4 * dg * dg + 2 * db * db;
-        if (d < bestDistance) { bestDistance = d; best = int(i); }
+        if (d < bestDistance) {
+            bestDistance = d;
+            best = int(i);
+        }
     }
     return best;
 }
 
-} // namespace
+}  // namespace
 
 QImage reduceTo256Colours(const QImage& source)
 {
@@ -97,12 +109,13 @@ QImage reduceTo256Colours(const QImage& source)
         const QRgb* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         uchar* outRow = out.scanLine(y);
         for (int x = 0; x < w; ++x) {
-            const float want[3] = {qRed(row[x]) + current[x + 1][0], qGreen(row[x]) + current[x + 1][1],
-                                   qBlue(row[x]) + current[x + 1][2]};
-            const int index = nearest(palette, std::clamp(int(want[0]), 0, 255),
-                                      std::clamp(int(want[1]), 0, 255), std::clamp(int(want[2]), 0, 255));
+            const float want[3] = {float(qRed(row[x])) + current[x + 1][0], float(qGreen(row[x])) + current[x + 1][1],
+                                   float(qBlue(row[x])) + current[x + 1][2]};
+            const int index = nearest(palette, std::clamp(int(want[0]), 0, 255), std::clamp(int(want[1]), 0, 255),
+                                      std::clamp(int(want[2]), 0, 255));
             outRow[x] = uchar(index);
-            const int got[3] = {qRed(palette[index]), qGreen(palette[index]), qBlue(palette[index])};
+            const float got[3] = {float(qRed(palette[index])), float(qGreen(palette[index])),
+                                  float(qBlue(palette[index]))};
             for (int c = 0; c < 3; ++c) {
                 const float e = (want[c] - got[c]) * 0.5f;
                 current[x + 2][c] += e * 7 / 16;

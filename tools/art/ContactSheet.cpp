@@ -10,7 +10,7 @@ constexpr int cellHeight = 200;
 constexpr int labelHeight = 18;
 constexpr int gap = 6;
 constexpr int columns = 5;
-} // namespace
+}  // namespace
 
 void writeContactSheet(const QList<SheetEntry>& entries, const QString& path)
 {
@@ -36,12 +36,13 @@ void writeContactSheet(const QList<SheetEntry>& entries, const QString& path)
         const bool icon = image.width() <= 64 && image.height() <= 64;
         const int zoom = std::min({4, cellWidth / image.width(), cellHeight / image.height()});
         const QSize fitted = icon ? image.size() * zoom
-                             : image.size().boundedTo(cell.size()) == image.size()
-                                 ? image.size()
-                                 : image.size().scaled(cell.size(), Qt::KeepAspectRatio);
+            : image.size().boundedTo(cell.size()) == image.size()
+            ? image.size()
+            : image.size().scaled(cell.size(), Qt::KeepAspectRatio);
         const QRect target(cell.center() - QPoint(fitted.width() / 2, fitted.height() / 2), fitted);
-        p.drawImage(target.topLeft(), image.scaled(fitted, Qt::IgnoreAspectRatio,
-                                                   icon ? Qt::FastTransformation : Qt::SmoothTransformation));
+        p.drawImage(
+            target.topLeft(),
+            image.scaled(fitted, Qt::IgnoreAspectRatio, icon ? Qt::FastTransformation : Qt::SmoothTransformation));
         p.setPen(Qt::white);
         p.drawText(QRect(cell.x(), cell.bottom() + 1, cellWidth, labelHeight), Qt::AlignCenter,
                    QString("%1  (%2x%3)").arg(entries[i].name).arg(image.width()).arg(image.height()));

@@ -7,7 +7,7 @@
 
 struct DescriptionLine {
     QStringList words;
-    QString where; // "file:line", for messages
+    QString where;  // "file:line", for messages
 };
 
 struct DescriptionBlock {

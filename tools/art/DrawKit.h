@@ -9,10 +9,9 @@
 
 inline QColor mix(const QColor& a, const QColor& b, double t)
 {
-    return QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * t),
-                            float(a.greenF() + (b.greenF() - a.greenF()) * t),
-                            float(a.blueF() + (b.blueF() - a.blueF()) * t),
-                            float(a.alphaF() + (b.alphaF() - a.alphaF()) * t));
+    return QColor::fromRgbF(
+        float(a.redF() + (b.redF() - a.redF()) * t), float(a.greenF() + (b.greenF() - a.greenF()) * t),
+        float(a.blueF() + (b.blueF() - a.blueF()) * t), float(a.alphaF() + (b.alphaF() - a.alphaF()) * t));
 }
 
 inline QColor withAlpha(QColor c, double alpha)
@@ -29,10 +28,7 @@ inline QLinearGradient vertical(double y0, double y1, const QColor& top, const Q
     return g;
 }
 
-inline void fill(QPainter& p, const QPainterPath& path, const QBrush& brush)
-{
-    p.fillPath(path, brush);
-}
+inline void fill(QPainter& p, const QPainterPath& path, const QBrush& brush) { p.fillPath(path, brush); }
 
 inline void fillPolygon(QPainter& p, std::initializer_list<QPointF> points, const QBrush& brush)
 {
@@ -78,7 +74,9 @@ inline QPainterPath smoothClosed(const QList<QPointF>& pts)
 // A repeatable pseudo-random sequence, so every build draws the same books and leaves.
 class Dice {
 public:
-    explicit Dice(unsigned seed) : state_(seed * 2654435761u + 12345u) {}
+    explicit Dice(unsigned seed)
+        : state_(seed * 2654435761u + 12345u)
+    {}
     double next()
     {
         state_ = state_ * 1664525u + 1013904223u;

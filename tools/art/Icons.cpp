@@ -161,7 +161,7 @@ void albumPage(QPainter& p, QSizeF size)
     p.fillRect(QRectF(0, 0, size.width(), 6), QColor(190, 60, 70, 60));
 }
 
-} // namespace
+}  // namespace
 
 void drawIcon(QPainter& p, const QString& name, QSizeF size, const Palette& c)
 {

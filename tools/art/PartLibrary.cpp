@@ -4,10 +4,7 @@
 #include <QFileInfo>
 #include <stdexcept>
 
-QString PartLibrary::characterDir(const QString& key) const
-{
-    return artDir_ + "/characters/" + key;
-}
+QString PartLibrary::characterDir(const QString& key) const { return artDir_ + "/characters/" + key; }
 
 const SvgPart* PartLibrary::load(const QString& path, bool required)
 {
@@ -37,10 +34,7 @@ const SvgPart* PartLibrary::optionalCharacterPart(const QString& key, const QStr
     return load(characterDir(key) + "/" + part + ".svg", false);
 }
 
-const SvgPart& PartLibrary::prop(const QString& name)
-{
-    return *load(artDir_ + "/props/" + name + ".svg", true);
-}
+const SvgPart& PartLibrary::prop(const QString& name) { return *load(artDir_ + "/props/" + name + ".svg", true); }
 
 QList<const SvgPart*> PartLibrary::place(const QString& name)
 {

@@ -14,7 +14,9 @@
 
 class PartLibrary {
 public:
-    explicit PartLibrary(const QString& artDir) : artDir_(artDir) {}
+    explicit PartLibrary(const QString& artDir)
+        : artDir_(artDir)
+    {}
 
     // Throws std::runtime_error naming the missing file when `part` does not exist.
     const SvgPart& character(const QString& key, const QString& part);

@@ -90,7 +90,7 @@ void readPictures(const QString& path, PictureBook& book)
     }
 }
 
-} // namespace
+}  // namespace
 
 PictureBook readPictureBook(const QString& artDir)
 {

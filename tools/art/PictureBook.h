@@ -11,9 +11,9 @@
 
 struct PictureSpec {
     DescriptionLine head;
-    QString fileName;              // "C211C.VEL" or "title.png"
+    QString fileName;  // "C211C.VEL" or "title.png"
     QSize size;
-    QString light;                 // empty: no light colours
+    QString light;  // empty: no light colours
     bool reduceTo256 = false;
     int supersample = 3;
     QList<DescriptionLine> layers;
@@ -21,7 +21,7 @@ struct PictureSpec {
 
 struct PictureBook {
     QString artDir;
-    Palette common;                // colours every layer may use
+    Palette common;  // colours every layer may use
     QHash<QString, Light> lights;
     QList<PictureSpec> pictures;
 };

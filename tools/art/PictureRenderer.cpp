@@ -15,7 +15,8 @@ namespace {
 class Canvas {
 public:
     Canvas(QSize size, int supersample)
-        : image_(size * supersample, QImage::Format_ARGB32_Premultiplied), scale_(supersample)
+        : image_(size * supersample, QImage::Format_ARGB32_Premultiplied),
+          scale_(supersample)
     {
         image_.fill(Qt::transparent);
         begin();
@@ -30,10 +31,7 @@ public:
         painter_.setWorldTransform(kept);
     }
     // Lays a composed SVG document, drawn at the canvas's full resolution, over the canvas.
-    void svg(const QByteArray& document, const QString& what)
-    {
-        lay(rasteriseSvg(document, image_.size(), what));
-    }
+    void svg(const QByteArray& document, const QString& what) { lay(rasteriseSvg(document, image_.size(), what)); }
     QImage finish(QSize size)
     {
         painter_.end();
@@ -48,7 +46,7 @@ private:
         QPainter lp(&layer);
         lp.setRenderHints(QPainter::Antialiasing);
         lp.setWorldTransform(painter_.worldTransform());
-        if (painter_.hasClipping()) // inside a photo or an icon's round panel
+        if (painter_.hasClipping())  // inside a photo or an icon's round panel
             lp.setClipPath(painter_.clipPath());
         paint(lp);
         return layer;
@@ -195,12 +193,9 @@ bool composeLayer(SvgComposer& composer, const DescriptionLine& line)
     return true;
 }
 
-} // namespace
+}  // namespace
 
-int supersampleAt(const PictureSpec& spec, int scale)
-{
-    return std::max(1, (spec.supersample + scale - 1) / scale);
-}
+int supersampleAt(const PictureSpec& spec, int scale) { return std::max(1, (spec.supersample + scale - 1) / scale); }
 
 QImage renderPicture(const PictureSpec& spec, const PictureBook& book, PartLibrary& parts, int scale)
 {
@@ -216,7 +211,7 @@ QImage renderPicture(const PictureSpec& spec, const PictureBook& book, PartLibra
         composer.clear();
     };
     const QRectF whole(QPointF(0, 0), spec.size);
-    QRectF area = whole;   // the picture, or the photo being drawn
+    QRectF area = whole;  // the picture, or the photo being drawn
     QRectF photo;
     for (const DescriptionLine& line : spec.layers) {
         const QString& kind = line.words[0];

@@ -4,17 +4,16 @@
 
 namespace {
 
-QString number(double value)
-{
-    return QString::number(value, 'f', 4);
-}
+QString number(double value) { return QString::number(value, 'f', 4); }
 
-} // namespace
+}  // namespace
 
 SvgComposer::SvgComposer(PartLibrary& parts, QSizeF picture, const Palette& light)
-    : parts_(parts), picture_(picture), light_(light), area_(QPointF(0, 0), picture)
-{
-}
+    : parts_(parts),
+      picture_(picture),
+      light_(light),
+      area_(QPointF(0, 0), picture)
+{}
 
 void SvgComposer::setArea(const QRectF& area)
 {
@@ -39,10 +38,7 @@ void SvgComposer::open()
                       number(corner_));
 }
 
-void SvgComposer::close()
-{
-    body_ += "</g></g>\n";
-}
+void SvgComposer::close() { body_ += "</g></g>\n"; }
 
 void SvgComposer::addPlace(const QString& name)
 {
@@ -82,7 +78,8 @@ void SvgComposer::addCharacter(const CharacterPlacement& c)
     const double crown = headToPicture.map(QPointF(100, 0)).y();
     if (crown < -1)
         throw std::runtime_error(QString("%1 in %2 would be cut at the head (its top at y = %3)")
-                                     .arg(c.key, c.pose, QString::number(crown, 'f', 1)).toStdString());
+                                     .arg(c.key, c.pose, QString::number(crown, 'f', 1))
+                                     .toStdString());
 
     open();
     QString flat;
@@ -93,8 +90,9 @@ void SvgComposer::addCharacter(const CharacterPlacement& c)
                      .arg(filter, c.silhouette);
         flat = QString(" filter=\"url(#%1)\"").arg(filter);
     }
-    body_ += QString("<g%5 transform=\"translate(%1,%2) scale(%3,%4)\">\n")
-                 .arg(number(c.at.x()), number(c.at.y()), number(c.mirrored ? -c.scale : c.scale), number(c.scale), flat);
+    body_ +=
+        QString("<g%5 transform=\"translate(%1,%2) scale(%3,%4)\">\n")
+            .arg(number(c.at.x()), number(c.at.y()), number(c.mirrored ? -c.scale : c.scale), number(c.scale), flat);
     const QString headGroup = QString("<g transform=\"%1 translate(-100,-200)\">\n").arg(neck);
     if (hairBack)
         body_ += headGroup + inline_(*hairBack) + "</g>\n";
@@ -116,8 +114,8 @@ void SvgComposer::addProp(const PropPlacement& p)
     const SvgPart& prop = parts_.prop(p.name);
     open();
     body_ += QString("<g transform=\"translate(%1,%2) rotate(%3) scale(%4,%5)\">\n")
-                 .arg(number(p.at.x()), number(p.at.y()), number(p.rotation),
-                      number(p.mirrored ? -p.scale : p.scale), number(p.scale));
+                 .arg(number(p.at.x()), number(p.at.y()), number(p.rotation), number(p.mirrored ? -p.scale : p.scale),
+                      number(p.scale));
     body_ += inline_(prop) + "</g>\n";
     close();
 }
@@ -146,10 +144,12 @@ void SvgComposer::addBadge(const QString& colour)
 {
     corner_ = std::min(area_.width(), area_.height()) * 0.16;
     const QString gradient = QString("badge%1").arg(++serial_);
-    body_ += QString("<radialGradient id=\"%1\" cx=\"0.5\" cy=\"0.3\" r=\"0.8\">"
-                     "<stop offset=\"0\" stop-color=\"#ffffff\"/><stop offset=\"0.05\" stop-color=\"%2\" stop-opacity=\"0.35\"/>"
-                     "<stop offset=\"1\" stop-color=\"%2\"/></radialGradient>\n")
-                 .arg(gradient, colour);
+    body_ +=
+        QString(
+            "<radialGradient id=\"%1\" cx=\"0.5\" cy=\"0.3\" r=\"0.8\">"
+            "<stop offset=\"0\" stop-color=\"#ffffff\"/><stop offset=\"0.05\" stop-color=\"%2\" stop-opacity=\"0.35\"/>"
+            "<stop offset=\"1\" stop-color=\"%2\"/></radialGradient>\n")
+            .arg(gradient, colour);
     body_ += QString("<rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" rx=\"%5\" fill=\"%6\"/>"
                      "<rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" rx=\"%5\" fill=\"url(#%7)\"/>\n")
                  .arg(number(area_.x()), number(area_.y()), number(area_.width()), number(area_.height()),

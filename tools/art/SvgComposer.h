@@ -13,19 +13,19 @@
 #include <QString>
 
 struct CharacterPlacement {
-    QString key;        // "h1".."h8", "kenta", "morita"
-    QString pose;       // body-<pose>.svg
-    QString face;       // head-<face>.svg
-    QPointF at;         // where the body's origin (between the feet, or the seat) lands
+    QString key;   // "h1".."h8", "kenta", "morita"
+    QString pose;  // body-<pose>.svg
+    QString face;  // head-<face>.svg
+    QPointF at;    // where the body's origin (between the feet, or the seat) lands
     double scale = 1.0;
     bool mirrored = false;
-    QString held;       // a prop at the hand marker, or empty
-    QString silhouette; // "#rrggbb": the whole figure in that one flat colour, or empty
+    QString held;        // a prop at the hand marker, or empty
+    QString silhouette;  // "#rrggbb": the whole figure in that one flat colour, or empty
 };
 
 struct PropPlacement {
     QString name;
-    QPointF at;         // where the prop's grip point lands
+    QPointF at;  // where the prop's grip point lands
     double scale = 1.0;
     double rotation = 0;
     bool mirrored = false;

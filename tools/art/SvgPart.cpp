@@ -22,9 +22,10 @@ QString withoutEditorData(QString text)
     return text.remove(editorData);
 }
 
-} // namespace
+}  // namespace
 
-SvgPart::SvgPart(const QString& path) : path_(path)
+SvgPart::SvgPart(const QString& path)
+    : path_(path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))

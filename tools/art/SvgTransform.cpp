@@ -8,7 +8,7 @@ QTransform parseSvgTransform(const QString& text)
     static const QRegularExpression item("(\\w+)\\s*\\(([^)]*)\\)");
     static const QRegularExpression separators("[\\s,]+");
     QTransform total;
-    int consumed = 0;
+    qsizetype consumed = 0;
     auto matches = item.globalMatch(text);
     while (matches.hasNext()) {
         const auto match = matches.next();

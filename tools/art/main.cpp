@@ -54,7 +54,7 @@ void inParallel(int count, const Job& job)
         std::rethrow_exception(failure);
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -99,8 +99,8 @@ int main(int argc, char** argv)
         writeContactSheet(sheet, sheetPath);
         const QStringList keys = parts.characterKeys();
         inParallel(int(keys.size()), [&](int i) { writeCharacterSheet(parts, keys[i], characterSheets); });
-        std::printf("velart: %d pictures at 1x to %dx and %d character sheets in %.1f s\n",
-                    int(book.pictures.size()), largestScale, int(keys.size()), timer.elapsed() / 1000.0);
+        std::printf("velart: %d pictures at 1x to %dx and %d character sheets in %.1f s\n", int(book.pictures.size()),
+                    largestScale, int(keys.size()), double(timer.elapsed()) / 1000.0);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "velart: %s\n", error.what());
         return 1;

@@ -1,9 +1,9 @@
 // velicons SOURCE HICOLOR_DIR: the game's icon in every size of the desktop's hicolor theme,
 // HICOLOR_DIR/<n>x<n>/apps/velmoor2.png, each scaled down smoothly from the 256 x 256 drawing
 // (and 512 x 512 from its sharp double-size rendering when the art tool made one).
-#include <QGuiApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImage>
 #include <cstdio>
 

@@ -22,13 +22,16 @@ using namespace velmusic;
 
 constexpr double kTolerance = 1.5;
 
-std::vector<uint8_t> readFile(const std::string& path) {
+std::vector<uint8_t> readFile(const std::string& path)
+{
     std::ifstream in(path, std::ios::binary);
-    if (!in) throw std::runtime_error("cannot open " + path);
+    if (!in)
+        throw std::runtime_error("cannot open " + path);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-double median(std::vector<double> values) {
+double median(std::vector<double> values)
+{
     std::sort(values.begin(), values.end());
     size_t middle = values.size() / 2;
     return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
@@ -36,23 +39,27 @@ double median(std::vector<double> values) {
 
 // Two songs at a time: the machine's two cores. The first plays alone, as FluidSynth sets up its
 // shared tables with the first synth and a second one made meanwhile could find them half done.
-std::vector<RenderedLevel> renderAll(const std::string& soundFont, const std::vector<std::string>& songs) {
+std::vector<RenderedLevel> renderAll(const std::string& soundFont, const std::vector<std::string>& songs)
+{
     std::vector<RenderedLevel> levels(songs.size());
     levels[0] = renderLevel(soundFont, readFile(songs[0]));
     for (size_t i = 1; i < songs.size(); i += 2) {
         auto second = i + 1 < songs.size()
-                          ? std::async(std::launch::async, [&, i] { return renderLevel(soundFont, readFile(songs[i + 1])); })
-                          : std::future<RenderedLevel>();
+            ? std::async(std::launch::async, [&, i] { return renderLevel(soundFont, readFile(songs[i + 1])); })
+            : std::future<RenderedLevel>();
         levels[i] = renderLevel(soundFont, readFile(songs[i]));
-        if (second.valid()) levels[i + 1] = second.get();
+        if (second.valid())
+            levels[i + 1] = second.get();
     }
     return levels;
 }
 
-int check(const std::string& soundFont, const std::string& jingle, const std::vector<std::string>& songs) {
+int check(const std::string& soundFont, const std::string& jingle, const std::vector<std::string>& songs)
+{
     const std::vector<RenderedLevel> levels = renderAll(soundFont, songs);
     std::vector<double> rms;
-    for (const RenderedLevel& level : levels) rms.push_back(level.rmsDb);
+    for (const RenderedLevel& level : levels)
+        rms.push_back(level.rmsDb);
     const double middle = median(rms);
     int faults = 0;
     std::printf("%-12s %8s %9s %8s %6s   (%s, median %.1f dB, allowed +-%.1f dB)\n", "song", "seconds", "RMS dB",
@@ -76,7 +83,8 @@ int check(const std::string& soundFont, const std::string& jingle, const std::ve
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     if (argc < 4) {
         std::fprintf(stderr, "usage: velloudness SOUNDFONT.sf2 JINGLE.wav TITLE.mid [SONG.mid ...]\n");
         return 2;

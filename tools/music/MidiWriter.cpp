@@ -14,22 +14,27 @@ struct Event {
     std::vector<uint8_t> bytes;
 };
 
-void putVariableLength(std::vector<uint8_t>& out, uint64_t value) {
+void putVariableLength(std::vector<uint8_t>& out, uint64_t value)
+{
     uint8_t groups[10];
     int count = 0;
     do {
         groups[count++] = value & 0x7F;
         value >>= 7;
     } while (value != 0);
-    while (count > 1) out.push_back(groups[--count] | 0x80);
+    while (count > 1)
+        out.push_back(groups[--count] | 0x80);
     out.push_back(groups[0]);
 }
 
-void putBigEndian(std::vector<uint8_t>& out, uint32_t value, int bytes) {
-    for (int i = bytes - 1; i >= 0; --i) out.push_back(static_cast<uint8_t>(value >> (8 * i)));
+void putBigEndian(std::vector<uint8_t>& out, uint32_t value, int bytes)
+{
+    for (int i = bytes - 1; i >= 0; --i)
+        out.push_back(static_cast<uint8_t>(value >> (8 * i)));
 }
 
-Event metaText(int type, const std::string& text) {
+Event metaText(int type, const std::string& text)
+{
     Event event{0, 0, {0xFF, static_cast<uint8_t>(type)}};
     putVariableLength(event.bytes, text.size());
     event.bytes.insert(event.bytes.end(), text.begin(), text.end());
@@ -37,9 +42,11 @@ Event metaText(int type, const std::string& text) {
 }
 
 // Sorts the events, writes deltas with running status and closes with end-of-track.
-std::vector<uint8_t> trackChunk(std::vector<Event> events, int64_t endTick) {
-    std::stable_sort(events.begin(), events.end(),
-                     [](const Event& a, const Event& b) { return std::tie(a.tick, a.order) < std::tie(b.tick, b.order); });
+std::vector<uint8_t> trackChunk(std::vector<Event> events, int64_t endTick)
+{
+    std::stable_sort(events.begin(), events.end(), [](const Event& a, const Event& b) {
+        return std::tie(a.tick, a.order) < std::tie(b.tick, b.order);
+    });
     std::vector<uint8_t> data;
     int64_t now = 0;
     uint8_t runningStatus = 0;
@@ -61,7 +68,8 @@ std::vector<uint8_t> trackChunk(std::vector<Event> events, int64_t endTick) {
     return chunk;
 }
 
-std::vector<Event> conductorEvents(const Song& song) {
+std::vector<Event> conductorEvents(const Song& song)
+{
     std::vector<Event> events;
     events.push_back(metaText(0x03, song.title));
     uint8_t unitPower = static_cast<uint8_t>(std::countr_zero(static_cast<unsigned>(song.beatUnit)));
@@ -73,10 +81,12 @@ std::vector<Event> conductorEvents(const Song& song) {
     return events;
 }
 
-std::vector<Event> instrumentEvents(const Track& track) {
+std::vector<Event> instrumentEvents(const Track& track)
+{
     const auto channel = static_cast<uint8_t>(track.channel - 1);
     auto control = [&](int number, int value) {
-        return Event{0, 0, {static_cast<uint8_t>(0xB0 | channel), static_cast<uint8_t>(number), static_cast<uint8_t>(value)}};
+        return Event{
+            0, 0, {static_cast<uint8_t>(0xB0 | channel), static_cast<uint8_t>(number), static_cast<uint8_t>(value)}};
     };
     std::vector<Event> events;
     events.push_back(metaText(0x03, track.name));
@@ -87,7 +97,8 @@ std::vector<Event> instrumentEvents(const Track& track) {
     events.push_back(control(93, track.chorus));
     const auto noteOn = static_cast<uint8_t>(0x90 | channel);
     for (const Note& note : track.notes) {
-        events.push_back({note.start, 2, {noteOn, static_cast<uint8_t>(note.key), static_cast<uint8_t>(note.velocity)}});
+        events.push_back(
+            {note.start, 2, {noteOn, static_cast<uint8_t>(note.key), static_cast<uint8_t>(note.velocity)}});
         // A note-on with velocity 0 ends the note and keeps running status going.
         events.push_back({note.start + note.length, 1, {noteOn, static_cast<uint8_t>(note.key), 0}});
     }
@@ -96,13 +107,15 @@ std::vector<Event> instrumentEvents(const Track& track) {
 
 }  // namespace
 
-std::vector<uint8_t> midiFileBytes(const Song& song) {
+std::vector<uint8_t> midiFileBytes(const Song& song)
+{
     std::vector<uint8_t> file = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 1};
     putBigEndian(file, static_cast<uint32_t>(song.tracks.size() + 1), 2);
     putBigEndian(file, kTicksPerQuarter, 2);
     auto append = [&](const std::vector<uint8_t>& chunk) { file.insert(file.end(), chunk.begin(), chunk.end()); };
     append(trackChunk(conductorEvents(song), song.lengthTicks));
-    for (const Track& track : song.tracks) append(trackChunk(instrumentEvents(track), song.lengthTicks));
+    for (const Track& track : song.tracks)
+        append(trackChunk(instrumentEvents(track), song.lengthTicks));
     return file;
 }
 

@@ -3,28 +3,28 @@
 #include "Performance.h"
 #include "ScoreParser.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <stdexcept>
 #include <string>
 
 namespace velmusic {
 namespace {
 
-const std::string kHeader =
-    "tempo 120\ntime 4/4\n"
-    "track lead program 0 channel 1 volume 100 velocity mf\n"
-    "track drums program 0 channel 10 volume 100 velocity mf\n";
+const std::string kHeader = "tempo 120\ntime 4/4\n"
+                            "track lead program 0 channel 1 volume 100 velocity mf\n"
+                            "track drums program 0 channel 10 volume 100 velocity mf\n";
 
 Song parse(const std::string& body, const std::string& header = kHeader) { return parseScore(header + body, "test"); }
 
-TEST(ScoreNotation, AHairpinMovesTheLoudnessEvenlyToTheNextMark) {
+TEST(ScoreNotation, AHairpinMovesTheLoudnessEvenlyToTheNextMark)
+{
     Song song = parse("section a\nlead: !p !< c4/4 d4 e4 f4 | !f g4/1 |\nend\nform a\n");
     const auto& notes = song.tracks[0].notes;
     ASSERT_EQ(notes.size(), 5u);
     EXPECT_EQ(notes[0].velocity, 50);  // p
-    for (size_t i = 1; i < 4; ++i) EXPECT_GT(notes[i].velocity, notes[i - 1].velocity);
+    for (size_t i = 1; i < 4; ++i)
+        EXPECT_GT(notes[i].velocity, notes[i - 1].velocity);
     EXPECT_LT(notes[3].velocity, 96);
     EXPECT_EQ(notes[4].velocity, 96);  // f
 
@@ -32,11 +32,11 @@ TEST(ScoreNotation, AHairpinMovesTheLoudnessEvenlyToTheNextMark) {
         << "a hairpin that reaches no mark";
 }
 
-TEST(ScoreNotation, AVariationKeepsTheTracksItDoesNotWriteAndAFormShiftMovesAllButDrums) {
-    Song song = parse(
-        "section a\nlead: c4/2 e4 |\ndrums: bd/2 sd |\nend\n"
-        "section a2 like a\nlead: g4/1 |\nend\n"
-        "form a a2+2\n");
+TEST(ScoreNotation, AVariationKeepsTheTracksItDoesNotWriteAndAFormShiftMovesAllButDrums)
+{
+    Song song = parse("section a\nlead: c4/2 e4 |\ndrums: bd/2 sd |\nend\n"
+                      "section a2 like a\nlead: g4/1 |\nend\n"
+                      "form a a2+2\n");
     const auto& lead = song.tracks[0].notes;
     const auto& drums = song.tracks[1].notes;
     ASSERT_EQ(lead.size(), 3u);
@@ -48,14 +48,16 @@ TEST(ScoreNotation, AVariationKeepsTheTracksItDoesNotWriteAndAFormShiftMovesAllB
     EXPECT_THROW(parse("section a2 like a\nlead: g4/1 |\nend\nform a2\n"), std::runtime_error);
 }
 
-TEST(ScoreNotation, ALevelMovesEveryVolumeAlikeAndRefusesToPassTheTop) {
+TEST(ScoreNotation, ALevelMovesEveryVolumeAlikeAndRefusesToPassTheTop)
+{
     Song softer = parse("section a\nlead: c4/1 |\nend\nform a\n", "level -6\n" + kHeader);
     EXPECT_EQ(softer.tracks[0].volume, 71);  // 100 * 10^(-6/40)
     EXPECT_EQ(softer.tracks[1].volume, 71);
     EXPECT_THROW(parse("section a\nlead: c4/1 |\nend\nform a\n", "level +6\n" + kHeader), std::runtime_error);
 }
 
-TEST(ScoreNotation, ALooseFeelMovesNotesOffTheGridButNeverCutsARepeatedKeyShort) {
+TEST(ScoreNotation, ALooseFeelMovesNotesOffTheGridButNeverCutsARepeatedKeyShort)
+{
     Song song = parse("section a\nlead: (c4/16)*16 |\nend\nform a*8\n", "feel 20\n" + kHeader);
     perform(song);
     auto& notes = song.tracks[0].notes;

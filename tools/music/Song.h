@@ -33,9 +33,9 @@ struct Song {
     int tempoBpm = 120;
     int beatsPerBar = 4;
     int beatUnit = 4;
-    int swingPercent = 50;  // share of each beat given to its first eighth; 50 plays straight
-    int feelTicks = 0;      // how far a played note may fall from the grid; 0 plays strictly
-    int phraseBars = 0;     // bars of a phrase, which swells and settles; 0 plays flat
+    int swingPercent = 50;    // share of each beat given to its first eighth; 50 plays straight
+    int feelTicks = 0;        // how far a played note may fall from the grid; 0 plays strictly
+    int phraseBars = 0;       // bars of a phrase, which swells and settles; 0 plays flat
     int64_t lengthTicks = 0;  // end of the last bar
     std::vector<Track> tracks;
 };

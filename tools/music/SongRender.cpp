@@ -1,9 +1,8 @@
 #include "SongRender.h"
 
-#include <fluidsynth.h>
-
 #include <algorithm>
 #include <cmath>
+#include <fluidsynth.h>
 #include <memory>
 #include <stdexcept>
 
@@ -16,7 +15,8 @@ constexpr double kSampleRate = 44100;
 constexpr double kGain = 0.6;
 constexpr int kBlockFrames = 4096;
 
-template <typename T, void (*Delete)(T*)> struct Deleter {
+template <typename T, void (*Delete)(T*)>
+struct Deleter {
     void operator()(T* p) const { Delete(p); }
 };
 using Settings = std::unique_ptr<fluid_settings_t, Deleter<fluid_settings_t, delete_fluid_settings>>;
@@ -25,8 +25,10 @@ using Player = std::unique_ptr<fluid_player_t, Deleter<fluid_player_t, delete_fl
 
 }  // namespace
 
-RenderedLevel renderLevel(const std::string& soundFont, const std::vector<uint8_t>& midi) {
-    for (int level = FLUID_PANIC; level <= FLUID_DBG; ++level) fluid_set_log_function(level, nullptr, nullptr);
+RenderedLevel renderLevel(const std::string& soundFont, const std::vector<uint8_t>& midi)
+{
+    for (int level = FLUID_PANIC; level <= FLUID_DBG; ++level)
+        fluid_set_log_function(level, nullptr, nullptr);
     Settings settings(new_fluid_settings());
     fluid_settings_setnum(settings.get(), "synth.sample-rate", kSampleRate);
     fluid_settings_setnum(settings.get(), "synth.gain", kGain);
@@ -34,8 +36,8 @@ RenderedLevel renderLevel(const std::string& soundFont, const std::vector<uint8_
     if (!synth || fluid_synth_sfload(synth.get(), soundFont.c_str(), 1) == FLUID_FAILED)
         throw std::runtime_error("cannot load the soundfont " + soundFont);
     Player player(new_fluid_player(synth.get()));
-    if (!player || fluid_player_add_mem(player.get(), midi.data(), midi.size()) != FLUID_OK ||
-        fluid_player_play(player.get()) != FLUID_OK)
+    if (!player || fluid_player_add_mem(player.get(), midi.data(), midi.size()) != FLUID_OK
+        || fluid_player_play(player.get()) != FLUID_OK)
         throw std::runtime_error("cannot play the file");
 
     std::vector<float> left(kBlockFrames), right(kBlockFrames);
@@ -49,13 +51,16 @@ RenderedLevel renderLevel(const std::string& soundFont, const std::vector<uint8_
             peak = std::max({peak, std::abs(left[i]), std::abs(right[i])});
         }
         frames += kBlockFrames;
-        if (frames > kSampleRate * 3600) throw std::runtime_error("the file plays for more than an hour");
+        if (double(frames) > kSampleRate * 3600)
+            throw std::runtime_error("the file plays for more than an hour");
     }
     RenderedLevel level;
-    level.seconds = frames / kSampleRate;
+    level.seconds = double(frames) / kSampleRate;
     level.peak = peak;
-    if (squares > 0) level.rmsDb = 10 * std::log10(squares / (2.0 * frames));
-    if (frames == 0) throw std::runtime_error("the file plays nothing");
+    if (squares > 0)
+        level.rmsDb = 10 * std::log10(squares / (2.0 * double(frames)));
+    if (frames == 0)
+        throw std::runtime_error("the file plays nothing");
     return level;
 }
 

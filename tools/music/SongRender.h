@@ -9,9 +9,9 @@
 namespace velmusic {
 
 struct RenderedLevel {
-    double seconds = 0;    // until the song's last event
-    double rmsDb = -200;   // level over that time, dB of full scale, both channels
-    double peak = 0;       // loudest sample, 0..1 of full scale (above 1 would clip)
+    double seconds = 0;   // until the song's last event
+    double rmsDb = -200;  // level over that time, dB of full scale, both channels
+    double peak = 0;      // loudest sample, 0..1 of full scale (above 1 would clip)
 };
 
 // Throws std::runtime_error when the soundfont or the file cannot be played.

@@ -12,7 +12,10 @@ struct Sound {
     std::vector<float> samples;  // interleaved, full scale is -1..1
 
     Sound(int rate, int channelCount, double seconds)
-        : sampleRate(rate), channels(channelCount), samples(static_cast<std::size_t>(seconds * rate) * channelCount) {}
+        : sampleRate(rate),
+          channels(channelCount),
+          samples(static_cast<std::size_t>(seconds * rate) * channelCount)
+    {}
     std::size_t frames() const { return samples.size() / channels; }
 };
 

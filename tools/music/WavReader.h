@@ -11,7 +11,7 @@ struct WavSummary {
     int channels = 0;
     int bitsPerSample = 0;
     double seconds = 0;
-    double peak = 0;  // loudest sample, 0..1 of full scale
+    double peak = 0;      // loudest sample, 0..1 of full scale
     double rmsDb = -200;  // level over the whole sound, dB of full scale
 };
 

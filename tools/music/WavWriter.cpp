@@ -6,17 +6,22 @@
 namespace velmusic {
 namespace {
 
-void putLittleEndian(std::vector<uint8_t>& out, uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<uint8_t>(value >> (8 * i)));
+void putLittleEndian(std::vector<uint8_t>& out, uint32_t value, int bytes)
+{
+    for (int i = 0; i < bytes; ++i)
+        out.push_back(static_cast<uint8_t>(value >> (8 * i)));
 }
 
-void putTag(std::vector<uint8_t>& out, const char* tag) {
-    for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(tag[i]));
+void putTag(std::vector<uint8_t>& out, const char* tag)
+{
+    for (int i = 0; i < 4; ++i)
+        out.push_back(static_cast<uint8_t>(tag[i]));
 }
 
 }  // namespace
 
-std::vector<uint8_t> wavFileBytes(const Sound& sound) {
+std::vector<uint8_t> wavFileBytes(const Sound& sound)
+{
     const uint32_t dataBytes = static_cast<uint32_t>(sound.samples.size() * 2);
     const uint32_t blockAlign = static_cast<uint32_t>(sound.channels * 2);
     std::vector<uint8_t> out;

@@ -90,8 +90,8 @@ void CheckTalkSource(TalkSource& source)
 {
     for (const TalkConversation& talk : source.conversations) {
         if (talk.codes.size() != 10)
-            source.problems.push_back("talk " + talk.id + " names " + std::to_string(talk.codes.size()) +
-                                      " codes instead of ten");
+            source.problems.push_back("talk " + talk.id + " names " + std::to_string(talk.codes.size())
+                                      + " codes instead of ten");
         for (const std::string& code : talk.codes) {
             // A code must belong to her own range, or another heroine's caption could answer it.
             if (code.size() != 3 || code[0] != talk.id[1])

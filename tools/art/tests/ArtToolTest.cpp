@@ -41,14 +41,18 @@ protected:
         application();
         ASSERT_TRUE(dir.isValid());
         const QString art = dir.path();
-        writeFile(art + "/lights.txt", "light day\n  colour sky-top #6aa0e0\n  colour sky-mid #b8d0ec\n"
-                                       "  colour sky-low #f4e4c4\n");
+        writeFile(art + "/lights.txt",
+                  "light day\n  colour sky-top #6aa0e0\n  colour sky-mid #b8d0ec\n"
+                  "  colour sky-low #f4e4c4\n");
         writeFile(art + "/heroines.txt", "");
         const QByteArray svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 300 200\">";
-        writeFile(art + "/places/field/1-ground.svg", svg + "<rect y=\"120\" width=\"300\" height=\"80\" fill=\"#6a6\"/></svg>");
-        writeFile(art + "/characters/h9/head-calm.svg", svg + "<circle cx=\"100\" cy=\"100\" r=\"90\" fill=\"#fde3cf\"/></svg>");
+        writeFile(art + "/places/field/1-ground.svg",
+                  svg + "<rect y=\"120\" width=\"300\" height=\"80\" fill=\"#6a6\"/></svg>");
+        writeFile(art + "/characters/h9/head-calm.svg",
+                  svg + "<circle cx=\"100\" cy=\"100\" r=\"90\" fill=\"#fde3cf\"/></svg>");
         writeFile(art + "/characters/h9/body-front.svg",
-                  svg + "<rect x=\"-40\" y=\"-300\" width=\"80\" height=\"300\" fill=\"#27305a\"/>"
+                  svg
+                      + "<rect x=\"-40\" y=\"-300\" width=\"80\" height=\"300\" fill=\"#27305a\"/>"
                         "<g id=\"neck\" transform=\"translate(0,-300) scale(0.5)\"/><g id=\"hand\"/></svg>");
     }
     QImage render(const QString& layers, int scale = 1)
@@ -112,12 +116,12 @@ TEST(ShippedPictures, AreNeitherBlankNorCopiesOfEachOther)
             for (int x = 0; x < image.width() && !varied; ++x)
                 varied = image.pixel(x, y) != image.pixel(0, 0);
         EXPECT_TRUE(varied) << spec.fileName.toStdString() << " is one flat colour";
-        const QByteArray hash = QCryptographicHash::hash(
-            QByteArrayView(image.constBits(), image.sizeInBytes()), QCryptographicHash::Sha1);
-        EXPECT_FALSE(seen.contains(hash)) << spec.fileName.toStdString() << " is the same as "
-                                          << seen.value(hash).toStdString();
+        const QByteArray hash =
+            QCryptographicHash::hash(QByteArrayView(image.constBits(), image.sizeInBytes()), QCryptographicHash::Sha1);
+        EXPECT_FALSE(seen.contains(hash))
+            << spec.fileName.toStdString() << " is the same as " << seen.value(hash).toStdString();
         seen.insert(hash, spec.fileName);
     }
 }
 
-} // namespace
+}  // namespace
