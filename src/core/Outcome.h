@@ -2,6 +2,7 @@
 // The one way a part of the game says that something went wrong: an Outcome holds either what was
 // asked for or the Problem that kept it away. Whoever receives a Problem hands it to ReportProblem.
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <variant>
 
@@ -12,6 +13,8 @@ struct Problem {
     std::string detail;   // what went wrong, for the log
 };
 
+// Made implicitly from either side, so a function simply returns its value or a Problem;
+// Outcome<> has no value, and its default is success.
 template <typename Value = std::monostate>
 class Outcome {
 public:
