@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdint>
-#include <ranges>
 #include <string>
 
 // The state that every screen of the game shares. One game per run: the game never resets it.
@@ -27,7 +26,14 @@ enum Phase : Integer {
 // Love and MetFlag entries. Heroines 7 and 8 appear only at closing time.
 constexpr int FirstClassmate = 1;
 constexpr int LastClassmate = 6;
-inline constexpr auto Classmates = std::views::iota(FirstClassmate, LastClassmate + 1);
+// A plain array rather than a ranges view: clang 14, which builds the fuzz targets, cannot
+// compile the standard library's views.
+inline constexpr auto Classmates = [] {
+    std::array<int, LastClassmate - FirstClassmate + 1> girls{};
+    for (size_t i = 0; i < girls.size(); ++i)
+        girls[i] = FirstClassmate + static_cast<int>(i);
+    return girls;
+}();
 constexpr bool IsClassmate(int heroine) { return heroine >= FirstClassmate && heroine <= LastClassmate; }
 
 // The line break of every two-line text: message boxes and labels.
