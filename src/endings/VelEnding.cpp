@@ -1,11 +1,11 @@
 #include "endings/VelEnding.h"
 
 #include "core/CenterForm.h"
-#include "core/Report.h"
 #include "endings/EndingTexts.h"
 #include "media/CV_Midi.h"
 #include "platform/Application.h"
 #include "scene/MainStage.h"
+#include "scene/Scenes.h"
 
 #include <optional>
 
@@ -44,11 +44,7 @@ void VelEnding::ShowPage(const std::string& title, const std::string& names, con
     Label1.SetCaption(title);
     Label2.SetCaption(names);
     // A credit picture that is missing leaves the page without a picture; the roll goes on.
-    const std::string file = pictureCode + ".VEL";
-    if (Image1.LoadPicture(file))
-        return;
-    LogProblem({"", "the picture " + file + " could not be read"});
-    Image1.ClearPicture();
+    ShowPictureFile(Image1, pictureCode + ".VEL");
 }
 
 void VelEnding::Timer1_Timer()

@@ -1,7 +1,6 @@
 #include "game/VelMain.h"
 
 #include "core/CenterForm.h"
-#include "core/Report.h"
 #include "endings/ClosingTime.h"
 #include "game/Movement.h"
 #include "game/QuitDialog.h"
@@ -158,13 +157,7 @@ void VelMain::SetText(const std::string& text) { Label1.SetCaption(text); }
 void VelMain::SetClickPrompt(const std::string& prompt) { Label3.SetCaption(prompt); }
 void VelMain::SetClock(const std::string& text) { lblClock.SetCaption(text); }
 
-void VelMain::ShowPicture(const std::string& file)
-{
-    if (Image1.LoadPicture(file))
-        return;
-    LogProblem({"", "the picture " + file + " could not be read"});
-    Image1.ClearPicture();
-}
+void VelMain::ShowPicture(const std::string& file) { ShowPictureFile(Image1, file); }
 
 void VelMain::StopClock()
 {

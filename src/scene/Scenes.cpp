@@ -1,6 +1,7 @@
 #include "scene/Scenes.h"
 
 #include "core/GameState.h"
+#include "core/Report.h"
 #include "media/CV_Midi.h"
 #include "platform/Application.h"
 #include "scene/MainStage.h"
@@ -32,6 +33,14 @@ std::string PictureFileFor(std::string_view code)
     if (std::filesystem::exists(vel, error))
         return vel;
     return std::string(code) + ".BMP";
+}
+
+void ShowPictureFile(Platform::Image& box, const std::string& file)
+{
+    if (box.LoadPicture(file))
+        return;
+    LogProblem({"", "the picture " + file + " could not be read"});
+    box.ClearPicture();
 }
 
 void ShowScene(std::string_view code, std::string_view text, std::string_view speaker)
