@@ -45,7 +45,13 @@ TEST_F(AtomicFile, WritesReadsReplacesAndRemovesEveryByte)
     std::string bytes;
     for (int i = 0; i < 70000; ++i)
         bytes += static_cast<char>(i * 7);
-    ASSERT_TRUE(WriteFileAtomically(PathOf("data"), bytes).ok);
+    const mode_t before = ::umask(027);
+    const bool written = WriteFileAtomically(PathOf("data"), bytes).ok;
+    ::umask(before);
+    ASSERT_TRUE(written);
+    EXPECT_EQ(fs::status(PathOf("data")).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read)
+        << "a new file follows the player's umask";
     const FileReadResult read = ReadWholeFile(PathOf("data"));
     EXPECT_EQ(read.status, FileReadStatus::Ok);
     EXPECT_EQ(read.bytes, bytes);
@@ -66,16 +72,6 @@ TEST_F(AtomicFile, TheNextWriteClearsTemporariesLeftByAStoppedWriter)
     std::ofstream(PathOf("other.tmp.aB3xYz")) << "another file's";
     ASSERT_TRUE(WriteFileAtomically(PathOf("data"), "whole").ok);
     EXPECT_EQ(Names(), (std::vector<std::string>{"data", "data.tmp.notours.txt", "other.tmp.aB3xYz"}));
-}
-
-TEST_F(AtomicFile, NewFilesFollowThePlayersUmask)
-{
-    const mode_t before = ::umask(027);
-    const bool written = WriteFileAtomically(PathOf("data"), "x").ok;
-    ::umask(before);
-    ASSERT_TRUE(written);
-    EXPECT_EQ(fs::status(PathOf("data")).permissions() & fs::perms::all,
-              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
 TEST_F(AtomicFile, FailuresAreReportedAndKeepWhatWasThere)

@@ -107,7 +107,7 @@ TEST(SaveFileRoundTrip, EachHeroineKeepsHerOwnValuesAndEveryPlacePickAndClockCom
             }
 }
 
-TEST(SaveFileRoundTrip, AwkwardNamesComeBackUnchanged)
+TEST(SaveFileRoundTrip, AwkwardNamesComeBackUnchangedAndThoseThatCannotBeALineAreRefused)
 {
     const std::string names[] = {"",   " 山田",       "山田 ",      "  ",  "\"太郎\"", "\"",    "山,田",
                                  ",",  "Smith, John", "田中　一郎", "ﾀﾛｳ", "O'Brien",  "～ー―", "a\tb",
@@ -118,35 +118,23 @@ TEST(SaveFileRoundTrip, AwkwardNamesComeBackUnchanged)
         game.namae = name + name;
         EXPECT_EQ(RoundTrip(game), game) << "[" << name << "]";
     }
-}
-
-TEST(SaveFileRoundTrip, NamesThatCannotBeALineAreRefused)
-{
     for (const std::string name : {"山\n田", "山\r田", "\r", "\xf0\x9f\x98\x80" /* an emoji */, "a\xff"}) {
         SavedGame game = PoolAtFourFortyTwo();
         game.namae = name;
-        EXPECT_FALSE(EncodeSaveFile(game).has_value()) << name;
+        EXPECT_FALSE(EncodeSaveFile(game).has_value()) << "refused: " << name;
     }
-}
-
-TEST(SaveFileRoundTrip, ALookAlikeComesBackAsTheCodePageHasIt)
-{
     SavedGame game = PoolAtFourFortyTwo();
     game.namae = "太郎\xe3\x80\x9c";  // the wave dash U+301C
-    EXPECT_EQ(RoundTrip(game).namae, "太郎～");
+    EXPECT_EQ(RoundTrip(game).namae, "太郎～") << "a look-alike comes back as the code page has it";
 }
 
-TEST(SaveFileReading, BareLineFeedsAndTrailingLinesAreAccepted)
+TEST(SaveFileReading, BareLineFeedsTrailingLinesAndNumbersAreReadLikeEveryNumberOfTheGame)
 {
     std::string unix = PoolAtFourFortyTwoBytes;
     for (size_t at; (at = unix.find("\r\n")) != std::string::npos;)
         unix.erase(at, 1);
     EXPECT_EQ(ParseSaveFile(unix).game, PoolAtFourFortyTwo());
     EXPECT_EQ(ParseSaveFile(PoolAtFourFortyTwoBytes + "extra\r\nlines").game, PoolAtFourFortyTwo());
-}
-
-TEST(SaveFileReading, NumbersAreReadLikeEveryNumberOfTheGame)
-{
     EXPECT_EQ(ParseSaveFile(WithLine(PoolAtFourFortyTwoBytes, 3, "17")).game.gameMinute, 17);
     EXPECT_EQ(ParseSaveFile(WithLine(PoolAtFourFortyTwoBytes, 3, "   +8x")).game.gameMinute, 8);
     EXPECT_EQ(ParseSaveFile(WithLine(PoolAtFourFortyTwoBytes, 3, "abc")).game.gameMinute, 0);
@@ -155,7 +143,7 @@ TEST(SaveFileReading, NumbersAreReadLikeEveryNumberOfTheGame)
     EXPECT_EQ(ParseSaveFile(WithLine(PoolAtFourFortyTwoBytes, 4, "\"")).game.love[1], -38);
 }
 
-TEST(SaveFileReading, ValuesThePlayCannotReachAreDamage)
+TEST(SaveFileReading, ValuesThePlayCannotReachAreDamageAndACutOffFileIsShort)
 {
     const std::pair<int, std::string> broken[] = {{1, "\x81"},    {2, "\x82\x0d"},
                                                   {2, "a\rb"},    {3, "-1 "},
@@ -174,13 +162,9 @@ TEST(SaveFileReading, ValuesThePlayCannotReachAreDamage)
         EXPECT_NE(parsed.detail.find("line " + std::to_string(line)), std::string::npos) << parsed.detail;
         EXPECT_EQ(parsed.game, SavedGame{}) << "nothing is half loaded";
     }
-}
-
-TEST(SaveFileReading, EveryCutOffFileIsShortAndLoadsNothing)
-{
     for (size_t length = 0; length < PoolAtFourFortyTwoBytes.size(); ++length) {
         const ParsedSaveFile parsed = ParseSaveFile(PoolAtFourFortyTwoBytes.substr(0, length));
-        EXPECT_EQ(parsed.defect, SaveFileDefect::Short) << length;
+        EXPECT_EQ(parsed.defect, SaveFileDefect::Short) << "cut off at " << length;
         EXPECT_EQ(parsed.game, SavedGame{}) << length;
     }
 }

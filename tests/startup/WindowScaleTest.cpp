@@ -90,7 +90,7 @@ TEST_F(AtScaleTwo, ThePlayersKeyFixesTheScaleAndOutlivesTheErase)
     }
 }
 
-TEST_F(AtScaleTwo, TheMainScreenIsItsDesignWithEveryPixelDoubled)
+TEST_F(AtScaleTwo, TheScreensAreTheirDesignWithEveryPixelDoubledAndCentredAtTheirScaledSizes)
 {
     VelMain& main = TheMainScreen.Get();
     main.Form.Show();
@@ -112,14 +112,9 @@ TEST_F(AtScaleTwo, TheMainScreenIsItsDesignWithEveryPixelDoubled)
     // Every place button whole at twice the font size.
     for (const auto& button : main.Command1)
         EXPECT_TRUE(button->ShowsWholeCaption()) << button->Caption();
-}
-
-// The main screen is centred with its scaled size, then lifted 1200 twips; the reply window
-// stands centred 50 twips below it. In desktop pixels at scale 2 a twip is 2/15 of a pixel.
-TEST_F(AtScaleTwo, CentringAndTheReplyWindowUseTheScaledSizes)
-{
+    // The main screen is centred with its scaled size, then lifted 1200 twips; the reply window
+    // stands centred 50 twips below it. In desktop pixels at scale 2 a twip is 2/15 of a pixel.
     const Platform::ScreenArea screen = Platform::OpeningScreen();
-    VelMain& main = TheMainScreen.Get();
     const int mainWidth = 2 * 380 + 2 * Platform::FrameSidesPx;
     const int mainHeight = 2 * 282 + Platform::FrameTitlePx + Platform::FrameSidesPx;
     EXPECT_NEAR(main.Form.Left() * 2 / 15.0, (screen.whole.width - mainWidth) / 2.0, 1);
@@ -127,9 +122,9 @@ TEST_F(AtScaleTwo, CentringAndTheReplyWindowUseTheScaledSizes)
     VelSerif& reply = TheReplyDialog.Get();
     EXPECT_NEAR(reply.Form.Left() * 2 / 15.0, (screen.whole.width - 2 * 501) / 2.0, 1);
     EXPECT_NEAR((reply.Form.Top() - main.Form.Top()) * 2 / 15.0, mainHeight + 50 * 2 / 15.0, 1);
-    const Bitmap shot = Photograph(reply.Form);
-    EXPECT_EQ(shot.width, 2 * 501);
-    EXPECT_EQ(shot.height, 2 * 138);
+    const Bitmap replyShot = Photograph(reply.Form);
+    EXPECT_EQ(replyShot.width, 2 * 501);
+    EXPECT_EQ(replyShot.height, 2 * 138);
 }
 
 TEST_F(AtScaleTwo, PicturesComeSharpFromTheDoubleSizeFilesElseEveryPixelRepeated)
