@@ -14,6 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const ParsedSaveFile parsed = ParseSaveFile(bytes);
     if (parsed.defect != SaveFileDefect::None) {
         Require(!parsed.detail.empty(), "a refused save says why");
+        Require(parsed.game == SavedGame{}, "a refused save loads nothing");
         return 0;
     }
     const SavedGame& game = parsed.game;

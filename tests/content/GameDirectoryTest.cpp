@@ -47,7 +47,7 @@ TEST(GameDirectory, EveryScenePictureIsADistinctBitmapOfThePictureBoxSize)
     }
 }
 
-TEST(GameDirectory, TheScreensPicturesAreBuiltIntoTheProgram)
+TEST(GameDirectory, TheScreensPicturesAreBuiltInAndEverySongAndSoundIsThere)
 {
     Platform::Window window(4500, 3000, "pictures");
     Platform::Image image(window, 0, 0, 480, 480);
@@ -55,10 +55,6 @@ TEST(GameDirectory, TheScreensPicturesAreBuiltIntoTheProgram)
          {"foot1", "foot2", "icon",  "appicon", "title", "guide", "album", "list1", "list2",  "list3",
           "list4", "list5", "list6", "list7",   "list8", "room",  "mark1", "mark2", "logo-a", "logo-b"})
         EXPECT_TRUE(image.SetResourcePicture(name)) << name;
-}
-
-TEST(GameDirectory, EverySongAndSoundIsThere)
-{
     for (const char* song :
          {"M210C", "M220C", "M230C", "M240C", "M250C", "M260C", "M290C", "M291C", "M292C", "M293C", "M294C"}) {
         const std::string bytes = Bytes(std::string(song) + ".mid");

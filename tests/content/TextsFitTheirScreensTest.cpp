@@ -127,7 +127,7 @@ TEST_P(TextsFit, EverySceneTextFitsUnderThePicture)
     EXPECT_FALSE(ClearOfThePrompt(main));
 }
 
-TEST_P(TextsFit, EveryReplyFitsOnItsButton)
+TEST_P(TextsFit, EveryReplyFitsOnItsButtonAndEveryAlbumThoughtItsLine)
 {
     Platform::CommandButton& button = *TheReplyDialog.Get().Command1[0];
     for (const std::string& id : ConversationIds()) {
@@ -139,16 +139,12 @@ TEST_P(TextsFit, EveryReplyFitsOnItsButton)
             EXPECT_TRUE(button.ShowsWholeCaption()) << code << ": " << button.Caption();
         }
     }
-}
-
-TEST_P(TextsFit, EveryAlbumThoughtFitsItsLine)
-{
-    Platform::Label& caption = TheClassAlbum.Get().Label1;
+    Platform::Label& thoughtLine = TheClassAlbum.Get().Label1;
     ForEachStoryText(
         2, [](std::string_view file) { return file == "story/front/album.txt"; },
         [&](const std::string& thought) {
-            caption.SetCaption(thought);
-            EXPECT_TRUE(caption.ShowsWholeCaption()) << thought;
+            thoughtLine.SetCaption(thought);
+            EXPECT_TRUE(thoughtLine.ShowsWholeCaption()) << "album: " << thought;
         });
 }
 

@@ -4,16 +4,12 @@
 
 using namespace Velmoor2;
 
-TEST(ClearRecord, FirstClearsAppendInOrder)
+TEST(ClearRecord, FirstClearsAppendInOrderAndLaterOnesOrIntoTheirDigit)
 {
     EXPECT_EQ(UpdatedClearRecord("", 1, OutcomeConfession), "修1");
     EXPECT_EQ(UpdatedClearRecord("修1", 8, OutcomeMutualLove), "修1道2");
     EXPECT_EQ(RecordedOutcome("修1道2", 8), 2);
     EXPECT_EQ(RecordedOutcome("修1道2", 4), 0);
-}
-
-TEST(ClearRecord, ALaterClearOrsIntoHerDigitAndKeepsTheOthers)
-{
     EXPECT_EQ(UpdatedClearRecord("康1修1道2", 1, OutcomeMutualLove), "康1修3道2");
     EXPECT_EQ(UpdatedClearRecord("康1修3道2", 1, OutcomeConfession), "康1修3道2");
     EXPECT_EQ(UpdatedClearRecord("康2", 2, OutcomeConfession), "康3");
@@ -22,18 +18,14 @@ TEST(ClearRecord, ALaterClearOrsIntoHerDigitAndKeepsTheOthers)
 }
 
 // A digit edited by hand beyond the game's 1 to 3 keeps what it says, and the new clear is added,
-// instead of growing into a letter that reads as no clear at all.
-TEST(ClearRecord, AHandEditedDigitKeepsItsOutcomeAndTakesTheNewOne)
+// instead of growing into a letter that reads as no clear at all; a marker left last gets its digit.
+TEST(ClearRecord, AHandEditedRecordKeepsEveryEntryAndTakesTheNewClear)
 {
     EXPECT_EQ(UpdatedClearRecord("修9潤1", 1, OutcomeMutualLove), "修3潤1");
     EXPECT_EQ(RecordedOutcome(UpdatedClearRecord("修9", 1, OutcomeMutualLove), 1), 3);
     EXPECT_EQ(UpdatedClearRecord("修9", 1, OutcomeConfession), "修1");
     EXPECT_EQ(UpdatedClearRecord("修8", 1, OutcomeMutualLove), "修2");
     EXPECT_EQ(UpdatedClearRecord("修8", 1, OutcomeConfession), "修1");
-}
-
-TEST(ClearRecord, AMarkerLeftLastGetsItsDigitWithoutLosingAnyEntry)
-{
     EXPECT_EQ(UpdatedClearRecord("修1智", 5, OutcomeConfession), "修1智1");
     EXPECT_EQ(RecordedOutcome("修1智", 5), 0);
 }

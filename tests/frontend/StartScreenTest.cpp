@@ -49,16 +49,12 @@ TEST(StartScreenGreeting, FollowsTheHourAtEveryBoundary)
         EXPECT_EQ(GreetingForHour(hour), greeting) << hour;
 }
 
-TEST_F(StartScreen, GreetsAndAsksWhatToDo)
+TEST_F(StartScreen, GreetsAsksWhatToDoAndTheMenuFollowsThePointer)
 {
     const std::string serif = start->Serif.Caption();
     EXPECT_NE(serif.find("\r\n先輩、今日は何をするの？"), std::string::npos) << serif;
     EXPECT_TRUE(start->Serif.ShowsWholeCaption()) << "the balloon cuts off: " << serif;
     EXPECT_EQ(CV_Midi::LoopMidi, "M291C.mid");
-}
-
-TEST_F(StartScreen, MenuHighlightFollowsThePointerAndRestoresOnceOnTheBackground)
-{
     const Platform::Colour light = Platform::Rgb(255, 255, 192);
     start->Label1[0]->SimulateMouseMove();
     start->Label1[1]->SimulateMouseMove();
@@ -133,17 +129,6 @@ TEST_F(StartScreen, TheNextRunFindsTheLastNamesInTheBoxes)
     EXPECT_EQ(start->Picture1.Text2.Text(), "悠");
 }
 
-TEST_F(StartScreen, ContinueWithoutASaveOnlyChangesTheLineThenANewGameStillOpens)
-{
-    ScratchFolder folder;
-    start->Label1[1]->SimulateClick();
-    EXPECT_EQ(start->Serif.Caption(), "あれ？先輩、前回の記録がありませんよ。ちゃんとセーブした？");
-    EXPECT_TRUE(start->Serif.ShowsWholeCaption());
-    EXPECT_TRUE(start->Label1[1]->IsVisible());
-    start->Label1[0]->SimulateClick();
-    EXPECT_TRUE(start->Picture1.IsVisible());
-}
-
 TEST_F(StartScreen, AContinuedGameStartsAtItsSavedMinuteAndPlaceAndTheSaveIsGone)
 {
     ScratchFolder folder;
@@ -188,8 +173,14 @@ TEST_F(StartScreen, ADamagedSaveIsReportedKeptOnDiskAndTheMenuComesBack)
     EXPECT_EQ(GameMinute, 0) << "nothing half-loaded";
 }
 
-TEST_F(StartScreen, TheDataRoomStaysShutUntilAGameHasBeenFinished)
+// Continue without a save and the data room before any game has been finished only change the line.
+TEST_F(StartScreen, ContinueNeedsASaveAndTheDataRoomAFinishedGame)
 {
+    ScratchFolder folder;
+    start->Label1[1]->SimulateClick();
+    EXPECT_EQ(start->Serif.Caption(), "あれ？先輩、前回の記録がありませんよ。ちゃんとセーブした？");
+    EXPECT_TRUE(start->Serif.ShowsWholeCaption());
+    EXPECT_TRUE(start->Label1[1]->IsVisible());
     start->Label1[2]->SimulateClick();
     EXPECT_EQ(start->Serif.Caption(),
               "ここは、一度でもゲームを最後まで終わらせなきゃ見ちゃいけないところなんですって。");
@@ -205,6 +196,8 @@ TEST_F(StartScreen, TheDataRoomStaysShutUntilAGameHasBeenFinished)
     start->Label1[2]->SimulateClick();
     EXPECT_FALSE(TheDataRoom.IsLoaded()) << "back on the start screen";
     EXPECT_TRUE(start->Form.IsVisible());
+    start->Label1[0]->SimulateClick();
+    EXPECT_TRUE(start->Picture1.IsVisible()) << "a new game still opens";
 }
 
 TEST(StartScreenDeath, ClosingTheStartScreenEndsTheProgramWithoutAMessage)

@@ -90,14 +90,6 @@ TEST_F(TitleScreen, ShiftCtrlOrAltOnTheStartLabelSwitchesTheMusicOffForTheRun)
     EXPECT_TRUE(CV_Midi::MidiOff);
 }
 
-TEST_F(TitleScreen, TheStartLabelLightsUnderThePointerAndRestoresOnTheBackground)
-{
-    title->Label2.SimulateMouseMove();
-    EXPECT_EQ(title->Label2.BackColour(), Platform::Rgb(160, 64, 64));
-    title->Form.SimulateMouseMove();
-    EXPECT_EQ(title->Label2.BackColour(), Platform::Rgb(0, 128, 128));
-}
-
 TEST_F(TitleScreen, AClickDuringTheFadeStopsItAndLeavesNoTitleBehind)
 {
     Platform::Defer([] { TheTitleScreen.Get().Label2.SimulateClick(); });

@@ -79,16 +79,6 @@ TEST_F(PlayingGame, AHeroineLeftUnansweredLeavesAtTheFullFiveMinutes)
     EXPECT_TRUE(TalkKey.empty());
 }
 
-TEST_F(PlayingGame, ArrivingWhereNobodyIsLeavesThePlayerFree)
-{
-    GameMinute = 4;
-    Main().Command1[6]->SimulateClick();  // 自然園, one minute: arrives at 4:35, between windows
-    Tick();
-    EXPECT_EQ(CurrentPlace, 7);
-    EXPECT_EQ(GamePhase, FreeAtPlace);
-    EXPECT_TRUE(TalkKey.empty());
-}
-
 TEST_F(PlayingGame, TheQuitQuestionCancelledKeepsTheGameGoing)
 {
     int asked = 0;

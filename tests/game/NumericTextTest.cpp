@@ -5,7 +5,7 @@
 using Velmoor2::NumericValue;
 using Velmoor2::ReadNumber;
 
-TEST(NumericText, ReadsTheNumberAtTheStartAsTheDataFilesNeed)
+TEST(NumericText, ReadsTheNumberAtTheStartHeldToSixteenBits)
 {
     EXPECT_EQ(NumericValue("101手伝うよ"), 101);
     EXPECT_EQ(NumericValue("12A"), 12);
@@ -16,10 +16,6 @@ TEST(NumericText, ReadsTheNumberAtTheStartAsTheDataFilesNeed)
     EXPECT_EQ(NumericValue(""), 0);
     EXPECT_FALSE(ReadNumber("-").found);
     EXPECT_EQ(ReadNumber(" -42 rest").end, 4u);
-}
-
-TEST(NumericText, BeyondSixteenBitsTheValueIsHeldAtTheEndAndMarked)
-{
     EXPECT_EQ(NumericValue("32767"), 32767);
     EXPECT_EQ(NumericValue("-32768"), -32768);
     EXPECT_TRUE(ReadNumber("-32768").fits);

@@ -1,5 +1,6 @@
 #include "platform/AtomicFile.h"
 
+#include "support/ScratchFolder.h"
 #include "support/Unprivileged.h"
 
 #include <algorithm>
@@ -20,17 +21,6 @@ namespace {
 
 class AtomicFile : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        std::string pattern = testing::TempDir() + "atomicfile-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        folder = pattern;
-    }
-    void TearDown() override
-    {
-        fs::permissions(folder, fs::perms::owner_all);
-        fs::remove_all(folder);
-    }
     std::string PathOf(const std::string& name) const { return (folder / name).string(); }
     std::vector<std::string> Names() const
     {
@@ -41,21 +31,37 @@ protected:
         return names;
     }
 
-    fs::path folder;
+    ScratchFolder scratch;
+    fs::path folder = scratch.Path();
 };
 
 }  // namespace
 
-TEST_F(AtomicFile, WritesAndReadsBackEveryByte)
+TEST_F(AtomicFile, WritesReadsReplacesAndRemovesEveryByte)
 {
+    EXPECT_FALSE(FileExists(PathOf("data")));
+    EXPECT_TRUE(RemoveFile(PathOf("data"))) << "nothing there counts as removed";
+    EXPECT_EQ(ReadWholeFile(PathOf("data")).status, FileReadStatus::Missing);
     std::string bytes;
     for (int i = 0; i < 70000; ++i)
         bytes += static_cast<char>(i * 7);
-    ASSERT_TRUE(WriteFileAtomically(PathOf("data"), bytes).ok);
+    const mode_t before = ::umask(027);
+    const bool written = WriteFileAtomically(PathOf("data"), bytes).ok;
+    ::umask(before);
+    ASSERT_TRUE(written);
+    EXPECT_EQ(fs::status(PathOf("data")).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read)
+        << "a new file follows the player's umask";
     const FileReadResult read = ReadWholeFile(PathOf("data"));
     EXPECT_EQ(read.status, FileReadStatus::Ok);
     EXPECT_EQ(read.bytes, bytes);
     EXPECT_EQ(Names(), std::vector<std::string>{"data"}) << "no temporary file is left";
+    EXPECT_TRUE(FileExists(PathOf("data")));
+    ASSERT_TRUE(WriteFileAtomically(PathOf("data"), "").ok) << "replacing with nothing";
+    EXPECT_EQ(ReadWholeFile(PathOf("data")).status, FileReadStatus::Ok);
+    EXPECT_EQ(ReadWholeFile(PathOf("data")).bytes, "");
+    EXPECT_TRUE(RemoveFile(PathOf("data")));
+    EXPECT_FALSE(FileExists(PathOf("data")));
 }
 
 TEST_F(AtomicFile, TheNextWriteClearsTemporariesLeftByAStoppedWriter)
@@ -68,58 +74,21 @@ TEST_F(AtomicFile, TheNextWriteClearsTemporariesLeftByAStoppedWriter)
     EXPECT_EQ(Names(), (std::vector<std::string>{"data", "data.tmp.notours.txt", "other.tmp.aB3xYz"}));
 }
 
-TEST_F(AtomicFile, NewFilesFollowThePlayersUmask)
+TEST_F(AtomicFile, FailuresAreReportedAndKeepWhatWasThere)
 {
-    const mode_t before = ::umask(027);
-    const bool written = WriteFileAtomically(PathOf("data"), "x").ok;
-    ::umask(before);
-    ASSERT_TRUE(written);
-    EXPECT_EQ(fs::status(PathOf("data")).permissions() & fs::perms::all,
-              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-}
+    const FileWriteResult missing = WriteFileAtomically(PathOf("nowhere/data"), "x");
+    EXPECT_FALSE(missing.ok);
+    EXPECT_NE(missing.failure.find("create"), std::string::npos) << missing.failure;
 
-TEST_F(AtomicFile, ReplacesAnEarlierFileAndMayWriteNothing)
-{
-    ASSERT_TRUE(WriteFileAtomically(PathOf("data"), "a longer earlier content").ok);
-    ASSERT_TRUE(WriteFileAtomically(PathOf("data"), "").ok);
-    EXPECT_EQ(ReadWholeFile(PathOf("data")).bytes, "");
-    EXPECT_EQ(ReadWholeFile(PathOf("data")).status, FileReadStatus::Ok);
-}
-
-TEST_F(AtomicFile, TellsMissingFromUnreadable)
-{
-    EXPECT_EQ(ReadWholeFile(PathOf("absent")).status, FileReadStatus::Missing);
-    fs::create_directory(folder / "folder");
-    const FileReadResult folderRead = ReadWholeFile(PathOf("folder"));
-    EXPECT_EQ(folderRead.status, FileReadStatus::Unreadable);
-    EXPECT_FALSE(folderRead.failure.empty());
-}
-
-TEST_F(AtomicFile, ExistsAndRemove)
-{
-    EXPECT_FALSE(FileExists(PathOf("data")));
-    EXPECT_TRUE(RemoveFile(PathOf("data"))) << "nothing there counts as removed";
-    ASSERT_TRUE(WriteFileAtomically(PathOf("data"), "x").ok);
-    EXPECT_TRUE(FileExists(PathOf("data")));
-    EXPECT_TRUE(RemoveFile(PathOf("data")));
-    EXPECT_FALSE(FileExists(PathOf("data")));
-}
-
-TEST_F(AtomicFile, FailureInAMissingFolderIsReported)
-{
-    const FileWriteResult result = WriteFileAtomically(PathOf("nowhere/data"), "x");
-    EXPECT_FALSE(result.ok);
-    EXPECT_NE(result.failure.find("create"), std::string::npos) << result.failure;
-}
-
-TEST_F(AtomicFile, FailureToReplaceAFolderKeepsItAndLeavesNoTemporary)
-{
     fs::create_directory(folder / "data");
+    const FileReadResult folderRead = ReadWholeFile(PathOf("data"));
+    EXPECT_EQ(folderRead.status, FileReadStatus::Unreadable) << "a folder is unreadable, not missing";
+    EXPECT_FALSE(folderRead.failure.empty());
     const FileWriteResult result = WriteFileAtomically(PathOf("data"), "x");
     EXPECT_FALSE(result.ok);
     EXPECT_NE(result.failure.find("rename"), std::string::npos) << result.failure;
     EXPECT_TRUE(fs::is_directory(folder / "data"));
-    EXPECT_EQ(Names(), std::vector<std::string>{"data"});
+    EXPECT_EQ(Names(), std::vector<std::string>{"data"}) << "no temporary file is left";
 }
 
 TEST_F(AtomicFile, ReadOnlyFolderIsAReportedFailure)
@@ -132,7 +101,6 @@ TEST_F(AtomicFile, ReadOnlyFolderIsAReportedFailure)
         EXPECT_FALSE(result.failure.empty());
         EXPECT_EQ(ReadWholeFile(PathOf("data")).bytes, "old");
     }));
-    fs::permissions(folder, fs::perms::owner_all);
 }
 
 // A writer killed at any moment leaves the old file or the new one, whole, and never a mix.

@@ -2,9 +2,9 @@
 
 #include "persist/SaveFileFormat.h"
 #include "platform/Cp932.h"
+#include "support/ScratchFolder.h"
 #include "support/Unprivileged.h"
 
-#include <climits>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
@@ -12,7 +12,6 @@
 #include <random>
 #include <sys/wait.h>
 #include <unistd.h>
-#include <vector>
 
 using namespace Velmoor2;
 namespace fs = std::filesystem;
@@ -22,21 +21,6 @@ namespace {
 // Each test runs in a folder of its own, as the game runs in its own folder.
 class SaveFile : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        ASSERT_NE(::getcwd(home, sizeof home), nullptr);
-        std::string pattern = testing::TempDir() + "savefile-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        folder = pattern;
-        ASSERT_EQ(::chdir(folder.c_str()), 0);
-    }
-    void TearDown() override
-    {
-        EXPECT_EQ(::chdir(home), 0);
-        fs::permissions(folder, fs::perms::owner_all);
-        fs::remove_all(folder);
-    }
-
     static SavedGame Game(Integer minute)
     {
         SavedGame game;
@@ -54,47 +38,53 @@ protected:
         std::ifstream in(name, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), {}};
     }
+    // What the player is told stands in a message box, which shows code page 932 text.
+    static bool ForAMessageBox(const std::string& message)
+    {
+        return !message.empty() && Platform::Utf8ToCp932(message).has_value();
+    }
     static void Put(const std::string& bytes) { std::ofstream(SaveFileName, std::ios::binary) << bytes; }
 
-    char home[PATH_MAX] = {};
-    fs::path folder;
+    ScratchFolder scratch;
+    fs::path folder = scratch.Path();
 };
 
 }  // namespace
 
-TEST_F(SaveFile, WrittenInTheCurrentFolderUnderItsOwnName)
+TEST_F(SaveFile, WrittenInTheCurrentFolderReadWithoutChangeAndDeleted)
 {
-    ASSERT_TRUE(WriteSaveFile(Game(12)));
-    EXPECT_TRUE(fs::exists(folder / "VEL2DATA.DAT"));
-    EXPECT_EQ(Bytes(), EncodeSaveFile(Game(12)));
-    EXPECT_TRUE(SaveFileExists());
-}
-
-TEST_F(SaveFile, SavingAgainReplacesTheSave)
-{
+    EXPECT_TRUE(DeleteSaveFile()) << "no save to delete is fine";
     ASSERT_TRUE(WriteSaveFile(Game(3)));
-    ASSERT_TRUE(WriteSaveFile(Game(28)));
+    ASSERT_TRUE(WriteSaveFile(Game(12)));
+    EXPECT_EQ(Bytes((folder / "VEL2DATA.DAT").c_str()), EncodeSaveFile(Game(12))) << "saving again replaces";
+    ResetGameState();
     const auto loaded = ReadSaveFile();
     ASSERT_TRUE(loaded.Ok()) << loaded.Failure().detail;
-    EXPECT_EQ(loaded.Get(), Game(28));
-}
-
-TEST_F(SaveFile, ReadingChangesNothing)
-{
-    ASSERT_TRUE(WriteSaveFile(Game(12)));
-    ResetGameState();
-    ASSERT_TRUE(ReadSaveFile());
-    EXPECT_TRUE(SaveFileExists());
+    EXPECT_EQ(loaded.Get(), Game(12));
+    EXPECT_TRUE(SaveFileExists()) << "reading changes nothing";
     EXPECT_EQ(CaptureGameState(), SavedGame{});
+    EXPECT_TRUE(DeleteSaveFile());
+    EXPECT_FALSE(SaveFileExists());
 }
 
-TEST_F(SaveFile, ContinuingRestoresTheGameAndDeletesTheSave)
+TEST_F(SaveFile, AQuitGameIsResumedOnceWithWhatItNeeds)
 {
-    ASSERT_TRUE(WriteSaveFile(Game(12)));
+    const SavedGame saved = Game(12);
+    ResetGameState();
+    PlayerMyouji = saved.myouji;
+    PlayerNamae = saved.namae;
+    GameMinute = saved.gameMinute;
+    Love = saved.love;
+    MetFlag = saved.metFlag;
+    Love[0] = MetFlag[0] = 9;  // slots no heroine has are not kept
+    TargetGirl = saved.targetGirl;
+    CurrentPlace = saved.currentPlace;
+    TalkKey = "72A";
+    ASSERT_TRUE(WriteSaveFile(CaptureGameState()));
     ResetGameState();
     const auto loaded = ContinueSavedGame();
     ASSERT_TRUE(loaded.Ok()) << loaded.Failure().detail;
-    EXPECT_EQ(CaptureGameState(), Game(12));
+    EXPECT_EQ(CaptureGameState(), saved);
     EXPECT_EQ(PlayerMyouji, "呉,\"松\"");
     EXPECT_EQ(Love[4], -2);
     EXPECT_FALSE(SaveFileExists());
@@ -102,103 +92,46 @@ TEST_F(SaveFile, ContinuingRestoresTheGameAndDeletesTheSave)
     const auto again = ContinueSavedGame();
     ASSERT_FALSE(again.Ok()) << "a save is resumed once only";
     EXPECT_NE(again.Failure().message.find("見つかりません"), std::string::npos);
+    EXPECT_TRUE(ForAMessageBox(again.Failure().message));
 }
 
-TEST_F(SaveFile, QuitCapturesWhatAResumedGameNeeds)
-{
-    ResetGameState();
-    PlayerMyouji = "山田";
-    PlayerNamae = "太郎";
-    GameMinute = 17;
-    Love = {9, 1, 2, 3, 4, 5, 6};
-    MetFlag = {9, 1, 1, 0, 0, 1, 0};
-    TargetGirl = 2;
-    CurrentPlace = 7;
-    TalkKey = "72A";
-    ASSERT_TRUE(WriteSaveFile(CaptureGameState()));
-    ResetGameState();
-    ASSERT_TRUE(ContinueSavedGame());
-    EXPECT_EQ(GameMinute, 17);
-    EXPECT_EQ(Love, (std::array<Integer, 7>{0, 1, 2, 3, 4, 5, 6}));
-    EXPECT_EQ(MetFlag, (std::array<Integer, 7>{0, 1, 1, 0, 0, 1, 0}));
-    EXPECT_EQ(TargetGirl, 2);
-    EXPECT_EQ(CurrentPlace, 7);
-    TalkKey.clear();
-}
-
-TEST_F(SaveFile, AMissingSaveIsToldToThePlayer)
-{
-    const auto loaded = ReadSaveFile();
-    ASSERT_FALSE(loaded.Ok());
-    EXPECT_NE(loaded.Failure().message.find("見つかりません"), std::string::npos);
-}
-
-TEST_F(SaveFile, ACutOffSaveAtEveryLengthIsRefusedAndKept)
+TEST_F(SaveFile, ACutOffOrDamagedSaveIsRefusedAndKept)
 {
     const std::string whole = *EncodeSaveFile(Game(12));
-    for (size_t length = 0; length < whole.size(); ++length) {
-        Put(whole.substr(0, length));
+    std::string damaged = whole;
+    damaged.replace(damaged.rfind(" 5 "), 3, " 9 ");  // a place the school does not have
+    const std::pair<std::string, const char*> cases[] = {{"", "途中で切れて"},
+                                                         {whole.substr(0, 40), "途中で切れて"},
+                                                         {whole.substr(0, whole.size() - 1), "途中で切れて"},
+                                                         {damaged, "壊れて"}};
+    for (const auto& [bytes, message] : cases) {
+        Put(bytes);
         ResetGameState();
         const auto loaded = ContinueSavedGame();
-        ASSERT_FALSE(loaded.Ok()) << length;
-        EXPECT_NE(loaded.Failure().message.find("途中で切れて"), std::string::npos) << length;
-        EXPECT_EQ(Bytes(), whole.substr(0, length)) << "the file stays as it was";
+        ASSERT_FALSE(loaded.Ok()) << bytes.size();
+        EXPECT_NE(loaded.Failure().message.find(message), std::string::npos) << bytes.size();
+        EXPECT_TRUE(ForAMessageBox(loaded.Failure().message));
+        EXPECT_EQ(Bytes(), bytes) << "the file stays as it was";
         EXPECT_EQ(CaptureGameState(), SavedGame{}) << "nothing is half loaded";
     }
-}
-
-TEST_F(SaveFile, ADamagedSaveIsRefusedAndKept)
-{
-    std::string damaged = *EncodeSaveFile(Game(12));
-    damaged.replace(damaged.rfind(" 5 "), 3, " 9 ");  // a place the school does not have
-    Put(damaged);
-    ResetGameState();
-    const auto loaded = ContinueSavedGame();
-    ASSERT_FALSE(loaded.Ok());
-    EXPECT_NE(loaded.Failure().message.find("壊れて"), std::string::npos);
-    EXPECT_NE(loaded.Failure().detail.find("line 17"), std::string::npos) << loaded.Failure().detail;
-    EXPECT_EQ(Bytes(), damaged);
-    EXPECT_EQ(CaptureGameState(), SavedGame{});
-}
-
-TEST_F(SaveFile, AnUnreadableSaveIsRefusedAndKept)
-{
+    EXPECT_NE(ReadSaveFile().Failure().detail.find("line 17"), std::string::npos) << "where it is damaged";
+    fs::remove(SaveFileName);
     fs::create_directory(SaveFileName);
-    const auto loaded = ContinueSavedGame();
-    ASSERT_FALSE(loaded.Ok());
-    EXPECT_NE(loaded.Failure().message.find("読み込めません"), std::string::npos);
+    EXPECT_NE(ContinueSavedGame().Failure().message.find("読み込めません"), std::string::npos) << "unreadable";
     EXPECT_TRUE(fs::is_directory(SaveFileName));
-}
-
-TEST_F(SaveFile, PlayerMessagesAreCodePage932Text)
-{
-    std::vector<std::string> messages{ReadSaveFile().Failure().message};
-    Put("x\r\n");
-    messages.push_back(ReadSaveFile().Failure().message);
-    Put(std::string(17, '\n'));
-    messages.push_back(ReadSaveFile().Failure().message);
-    SavedGame unstorable = Game(1);
-    unstorable.namae = "\xf0\x9f\x98\x80";  // an emoji
-    messages.push_back(WriteSaveFile(unstorable).Failure().message);
-    for (const std::string& message : messages) {
-        EXPECT_FALSE(message.empty());
-        EXPECT_TRUE(Platform::Utf8ToCp932(message).has_value()) << message;
-    }
-}
-
-TEST_F(SaveFile, ANameTheFileCannotHoldIsAReportedFailure)
-{
-    ASSERT_TRUE(WriteSaveFile(Game(3)));
-    SavedGame game = Game(12);
-    game.myouji = "山\n田";
-    const auto result = WriteSaveFile(game);
-    ASSERT_FALSE(result.Ok());
-    EXPECT_FALSE(result.Failure().message.empty());
-    EXPECT_EQ(ReadSaveFile().Get(), Game(3)) << "the earlier save is untouched";
 }
 
 TEST_F(SaveFile, AFailedWriteIsReportedAndKeepsTheEarlierSave)
 {
+    ASSERT_TRUE(WriteSaveFile(Game(3)));
+    SavedGame game = Game(12);
+    game.namae = "\xf0\x9f\x98\x80";  // an emoji
+    const auto unstorable = WriteSaveFile(game);
+    ASSERT_FALSE(unstorable.Ok()) << "a name the file cannot hold";
+    EXPECT_TRUE(ForAMessageBox(unstorable.Failure().message));
+    EXPECT_EQ(ReadSaveFile().Get(), Game(3)) << "the earlier save is untouched";
+
+    ASSERT_TRUE(DeleteSaveFile());
     fs::create_directory(SaveFileName);  // nothing can be renamed over a folder
     const auto result = WriteSaveFile(Game(12));
     ASSERT_FALSE(result.Ok());
@@ -220,15 +153,6 @@ TEST_F(SaveFile, AReadOnlyFolderIsAReportedFailure)
         EXPECT_NE(continued.Failure().message.find("消せない"), std::string::npos)
             << "a save that cannot be deleted is not resumed";
     }));
-    fs::permissions(folder, fs::perms::owner_all);
-}
-
-TEST_F(SaveFile, DeletingLeavesNoSave)
-{
-    EXPECT_TRUE(DeleteSaveFile()) << "no save to delete is fine";
-    ASSERT_TRUE(WriteSaveFile(Game(12)));
-    EXPECT_TRUE(DeleteSaveFile());
-    EXPECT_FALSE(SaveFileExists());
 }
 
 // The game killed in the middle of a save, many times over: the save on disk is always a whole

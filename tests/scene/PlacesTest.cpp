@@ -4,7 +4,7 @@
 
 using namespace Velmoor2;
 
-TEST(SchoolMap, EveryPathTakesItsMinutesBothWays)
+TEST(SchoolMap, PathsNeighboursCaptionsAndHeadersMatchTheGrounds)
 {
     struct Case {
         int a, b, minutes;
@@ -14,10 +14,6 @@ TEST(SchoolMap, EveryPathTakesItsMinutesBothWays)
         EXPECT_EQ(WalkingMinutes(c.a, c.b), c.minutes) << c.a << "-" << c.b;
         EXPECT_EQ(WalkingMinutes(c.b, c.a), c.minutes) << c.b << "-" << c.a;
     }
-}
-
-TEST(SchoolMap, NeighboursMatchTheGrounds)
-{
     const int expected[8][8] = {{},
                                 {0, 0, 1, 1, 1, 1, 0, 0},
                                 {0, 1, 0, 0, 1, 0, 0, 0},
@@ -31,10 +27,6 @@ TEST(SchoolMap, NeighboursMatchTheGrounds)
             EXPECT_EQ(AreNeighbours(from, to), expected[from][to] != 0) << from << "->" << to;
     EXPECT_EQ(WalkingMinutes(0, 1), 0);
     EXPECT_EQ(WalkingMinutes(3, 8), 0);
-}
-
-TEST(SchoolMap, CaptionsAndHeaders)
-{
     EXPECT_EQ(PlaceCaption(3), "校　庭");
     EXPECT_EQ(PlaceHeader(1), "【校舎Ａ：屋上】");
     EXPECT_EQ(PlaceHeader(6), "【テニスコート】");

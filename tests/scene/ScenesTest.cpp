@@ -4,6 +4,7 @@
 
 #include "platform/Timer.h"
 #include "platform/Window.h"
+#include "support/Bitmap.h"
 #include "support/PlayingGame.h"
 #include "support/ScratchFolder.h"
 
@@ -11,21 +12,10 @@ using namespace Velmoor2;
 
 namespace {
 
-std::string LittleEndian(uint32_t value, int bytes)
-{
-    std::string out;
-    for (int i = 0; i < bytes; ++i)
-        out += static_cast<char>(value >> (8 * i) & 0xFF);
-    return out;
-}
-
 // A 2 x 2 pixel 24-bit bitmap file.
 std::string BitmapFile()
 {
-    const std::string pixels(16, '\x7F');  // two rows of 2 pixels, each row padded to 8 bytes
-    return "BM" + LittleEndian(54 + 16, 4) + LittleEndian(0, 4) + LittleEndian(54, 4) + LittleEndian(40, 4)
-        + LittleEndian(2, 4) + LittleEndian(2, 4) + LittleEndian(1, 2) + LittleEndian(24, 2) + LittleEndian(0, 4)
-        + LittleEndian(16, 4) + std::string(16, '\0') + pixels;
+    return Bitmap::File(2, 2, [](int, int) { return 0x7F7F7Fu; });
 }
 
 const std::string GifFile("GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\xff\xff\x00\x00\x00"

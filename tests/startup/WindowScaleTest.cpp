@@ -8,13 +8,10 @@
 #include "persist/GameSettings.h"
 #include "platform/SettingsFile.h"
 #include "support/Bitmap.h"
-#include "support/CurrentFolder.h"
+#include "support/ScratchFolder.h"
 #include "talk/VelSerif.h"
 
-#include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <functional>
 #include <gtest/gtest.h>
 
 using namespace Velmoor2;
@@ -30,21 +27,6 @@ Platform::ScreenArea Screen(int width, int height, int topPanel = 0, int bottomP
     return screen;
 }
 
-// A 24-bit BMP of the given size, one colour (0xRRGGBB) per pixel.
-std::string Bmp(int width, int height, const std::function<uint32_t(int, int)>& colour)
-{
-    const int stride = (width * 3 + 3) / 4 * 4;
-    std::string bytes(54 + static_cast<size_t>(stride) * height, '\0');
-    auto put = [&](size_t at, uint32_t value, int size) { std::memcpy(&bytes[at], &value, size); };
-    bytes[0] = 'B', bytes[1] = 'M';
-    put(2, static_cast<uint32_t>(bytes.size()), 4), put(10, 54, 4), put(14, 40, 4);
-    put(18, width, 4), put(22, height, 4), put(26, 1, 2), put(28, 24, 2);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            put(54 + static_cast<size_t>(height - 1 - y) * stride + x * 3, colour(x, y), 3);
-    return bytes;
-}
-
 constexpr uint32_t Red = 0xFF0000, Green = 0x00FF00, Blue = 0x0000FF;
 
 // A scratch configuration and picture folder, the game at a scale forced by the settings key.
@@ -52,9 +34,6 @@ class AtScaleTwo : public testing::Test {
 protected:
     void SetUp() override
     {
-        std::string pattern = testing::TempDir() + "scale-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        folder = pattern;
         Platform::OverrideSettingsDirectory(folder.string());
         ASSERT_TRUE(Platform::SaveSetting(SettingsApplicationName, DisplaySectionName, ScaleKey, "2"));
         ChooseWindowScale();
@@ -65,7 +44,6 @@ protected:
         TheMainScreen.Unload();
         Platform::SetWindowScale(1);
         Platform::OverrideSettingsDirectory("");
-        fs::remove_all(folder);
     }
     Bitmap Photograph(const Platform::Window& form)
     {
@@ -74,12 +52,9 @@ protected:
         EXPECT_TRUE(form.SaveScreenshot(path));
         return Bitmap::Read(path);
     }
-    void WritePicture(const std::string& name, const std::string& bytes)
-    {
-        std::ofstream(folder / name, std::ios::binary) << bytes;
-    }
 
-    fs::path folder;
+    ScratchFolder scratch;  // the settings and the pictures, current for the game
+    fs::path folder = scratch.Path();
 };
 
 }  // namespace
@@ -115,7 +90,7 @@ TEST_F(AtScaleTwo, ThePlayersKeyFixesTheScaleAndOutlivesTheErase)
     }
 }
 
-TEST_F(AtScaleTwo, TheMainScreenIsItsDesignWithEveryPixelDoubled)
+TEST_F(AtScaleTwo, TheScreensAreTheirDesignWithEveryPixelDoubledAndCentredAtTheirScaledSizes)
 {
     VelMain& main = TheMainScreen.Get();
     main.Form.Show();
@@ -137,14 +112,9 @@ TEST_F(AtScaleTwo, TheMainScreenIsItsDesignWithEveryPixelDoubled)
     // Every place button whole at twice the font size.
     for (const auto& button : main.Command1)
         EXPECT_TRUE(button->ShowsWholeCaption()) << button->Caption();
-}
-
-// The main screen is centred with its scaled size, then lifted 1200 twips; the reply window
-// stands centred 50 twips below it. In desktop pixels at scale 2 a twip is 2/15 of a pixel.
-TEST_F(AtScaleTwo, CentringAndTheReplyWindowUseTheScaledSizes)
-{
+    // The main screen is centred with its scaled size, then lifted 1200 twips; the reply window
+    // stands centred 50 twips below it. In desktop pixels at scale 2 a twip is 2/15 of a pixel.
     const Platform::ScreenArea screen = Platform::OpeningScreen();
-    VelMain& main = TheMainScreen.Get();
     const int mainWidth = 2 * 380 + 2 * Platform::FrameSidesPx;
     const int mainHeight = 2 * 282 + Platform::FrameTitlePx + Platform::FrameSidesPx;
     EXPECT_NEAR(main.Form.Left() * 2 / 15.0, (screen.whole.width - mainWidth) / 2.0, 1);
@@ -152,21 +122,20 @@ TEST_F(AtScaleTwo, CentringAndTheReplyWindowUseTheScaledSizes)
     VelSerif& reply = TheReplyDialog.Get();
     EXPECT_NEAR(reply.Form.Left() * 2 / 15.0, (screen.whole.width - 2 * 501) / 2.0, 1);
     EXPECT_NEAR((reply.Form.Top() - main.Form.Top()) * 2 / 15.0, mainHeight + 50 * 2 / 15.0, 1);
-    const Bitmap shot = Photograph(reply.Form);
-    EXPECT_EQ(shot.width, 2 * 501);
-    EXPECT_EQ(shot.height, 2 * 138);
+    const Bitmap replyShot = Photograph(reply.Form);
+    EXPECT_EQ(replyShot.width, 2 * 501);
+    EXPECT_EQ(replyShot.height, 2 * 138);
 }
 
 TEST_F(AtScaleTwo, PicturesComeSharpFromTheDoubleSizeFilesElseEveryPixelRepeated)
 {
-    CurrentFolder inFolder(folder.string());
     // A 1-pixel chequer: enlarged smoothly it would turn to mixed colours.
-    WritePicture("CHEQUER.VEL", Bmp(300, 200, [](int x, int y) { return (x + y) % 2 ? Red : Blue; }));
-    WritePicture("SHARP.VEL", Bmp(300, 200, [](int, int) { return Red; }));
-    WritePicture("SHARP@2x.png", Bmp(600, 400, [](int x, int) { return x < 300 ? Green : Blue; }));
+    scratch.Write("CHEQUER.VEL", Bitmap::File(300, 200, [](int x, int y) { return (x + y) % 2 ? Red : Blue; }));
+    scratch.Write("SHARP.VEL", Bitmap::File(300, 200, [](int, int) { return Red; }));
+    scratch.Write("SHARP@2x.png", Bitmap::File(600, 400, [](int x, int) { return x < 300 ? Green : Blue; }));
     // A double-size file drawn for another picture size is not taken.
-    WritePicture("ODD.VEL", Bmp(300, 200, [](int, int) { return Blue; }));
-    WritePicture("ODD@2x.png", Bmp(300, 200, [](int, int) { return Green; }));
+    scratch.Write("ODD.VEL", Bitmap::File(300, 200, [](int, int) { return Blue; }));
+    scratch.Write("ODD@2x.png", Bitmap::File(300, 200, [](int, int) { return Green; }));
 
     VelMain& main = TheMainScreen.Get();
     main.Form.Show();

@@ -1,8 +1,9 @@
 #pragma once
-// A screenshot saved as an uncompressed BMP, read back pixel by pixel.
+// A screenshot saved as an uncompressed BMP, read back pixel by pixel; and pictures made for a test.
 #include <cstdint>
 #include <cstring>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <set>
 #include <string>
@@ -21,6 +22,20 @@ struct Bitmap {
             std::memcpy(&bitmap.height, &bitmap.bytes[22], 4);
         }
         return bitmap;
+    }
+    // A 24-bit BMP file of the given size, one colour (0xRRGGBB) a pixel.
+    static std::string File(int width, int height, const std::function<uint32_t(int, int)>& colour)
+    {
+        const int stride = (width * 3 + 3) / 4 * 4;
+        std::string file(54 + static_cast<size_t>(stride) * height, '\0');
+        auto put = [&](size_t at, uint32_t value, int size) { std::memcpy(&file[at], &value, size); };
+        file[0] = 'B', file[1] = 'M';
+        put(2, static_cast<uint32_t>(file.size()), 4), put(10, 54, 4), put(14, 40, 4);
+        put(18, width, 4), put(22, height, 4), put(26, 1, 2), put(28, 24, 2);
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x)
+                put(54 + static_cast<size_t>(height - 1 - y) * stride + x * 3, colour(x, y), 3);
+        return file;
     }
     uint32_t Pixel(int x, int y) const
     {
