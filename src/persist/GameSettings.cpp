@@ -9,28 +9,20 @@ std::string GetGameSetting(const std::string& key)
     return Platform::GetSetting(SettingsApplicationName, SettingsSectionName, key);
 }
 
-namespace {
-
-std::string WhereSettingsLive()
-{
-    const std::string path = Platform::SettingsFilePath(SettingsApplicationName);
-    return path.empty() ? "no configuration folder is known" : path;
-}
-
-}  // namespace
-
 Outcome<> SaveGameSetting(const std::string& key, const std::string& value)
 {
-    if (Platform::SaveSetting(SettingsApplicationName, SettingsSectionName, key, value))
-        return {};
-    return Problem{"", "the setting " + key + " could not be stored: " + WhereSettingsLive()};
+    Outcome<> saved = Platform::SaveSetting(SettingsApplicationName, SettingsSectionName, key, value);
+    if (!saved)
+        return Problem{"", "the setting " + key + " could not be stored: " + saved.Failure().detail};
+    return saved;
 }
 
 Outcome<> EraseGameSettings()
 {
-    if (Platform::DeleteSettingSection(SettingsApplicationName, SettingsSectionName))
-        return {};
-    return Problem{"", "the clear records could not be erased: " + WhereSettingsLive()};
+    Outcome<> erased = Platform::DeleteSettingSection(SettingsApplicationName, SettingsSectionName);
+    if (!erased)
+        return Problem{"", "the clear records could not be erased: " + erased.Failure().detail};
+    return erased;
 }
 
 }  // namespace Velmoor2

@@ -18,23 +18,23 @@ Outcome<> WriteSaveFile(const SavedGame& game)
     if (!bytes)
         return Problem{"名前にセーブできない文字があるため、データをセーブできませんでした。",
                        "the game could not be saved: a name has a line break or a character outside code page 932"};
-    const Platform::FileWriteResult written = Platform::WriteFileAtomically(SaveFileName, *bytes);
-    if (!written.ok)
+    const Outcome<> written = Platform::WriteFileAtomically(SaveFileName, *bytes);
+    if (!written)
         return Problem{
             "データをセーブできませんでした。ゲームのフォルダに書き込めるか、ディスクに空きがあるか確かめてください。",
-            "the game could not be saved: " + written.failure};
+            "the game could not be saved: " + written.Failure().detail};
     return {};
 }
 
 Outcome<SavedGame> ReadSaveFile()
 {
-    const Platform::FileReadResult file = Platform::ReadWholeFile(SaveFileName);
-    if (file.status == Platform::FileReadStatus::Missing)
+    const Outcome<std::optional<std::string>> file = Platform::ReadWholeFile(SaveFileName);
+    if (!file)
+        return Refused("セーブデータを読み込めませんでした。", file.Failure().detail);
+    if (!file.Get())
         return Problem{"前回の記録が見つかりませんでした。", "no save file"};
-    if (file.status == Platform::FileReadStatus::Unreadable)
-        return Refused("セーブデータを読み込めませんでした。", file.failure);
 
-    ParsedSaveFile parsed = ParseSaveFile(file.bytes);
+    ParsedSaveFile parsed = ParseSaveFile(*file.Get());
     if (parsed.defect == SaveFileDefect::Short)
         return Refused("セーブデータが途中で切れているため、続きを始められません。",
                        "the save is cut short: " + parsed.detail);
@@ -45,12 +45,7 @@ Outcome<SavedGame> ReadSaveFile()
 
 bool SaveFileExists() { return Platform::FileExists(SaveFileName); }
 
-Outcome<> DeleteSaveFile()
-{
-    if (Platform::RemoveFile(SaveFileName))
-        return {};
-    return Problem{"", std::string("the save file ") + SaveFileName + " could not be deleted"};
-}
+Outcome<> DeleteSaveFile() { return Platform::RemoveFile(SaveFileName); }
 
 Outcome<> ContinueSavedGame()
 {

@@ -10,9 +10,9 @@
 namespace Platform {
 namespace {
 
-std::string Failure(const std::string& step, const std::string& path, int error)
+Problem Failure(const std::string& step, const std::string& path, int error)
 {
-    return step + " " + path + ": " + std::strerror(error);
+    return {"", step + " " + path + ": " + std::strerror(error)};
 }
 
 std::string DirectoryOf(const std::string& path)
@@ -41,18 +41,17 @@ bool WriteAll(int fd, std::string_view bytes)
 
 // The rename is only durable once the directory entry itself is on disk. File systems that
 // cannot sync a directory say EINVAL; the file is in place there all the same.
-bool SyncDirectory(const std::string& directory, std::string& failure)
+Outcome<> SyncDirectory(const std::string& directory)
 {
     const int fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) {
-        failure = Failure("open directory", directory, errno);
-        return false;
-    }
+    if (fd < 0)
+        return Failure("open directory", directory, errno);
     const bool synced = ::fsync(fd) == 0 || errno == EINVAL;
-    if (!synced)
-        failure = Failure("fsync directory", directory, errno);
+    const int error = errno;
     ::close(fd);
-    return synced;
+    if (!synced)
+        return Failure("fsync directory", directory, error);
+    return {};
 }
 
 std::string BaseNameOf(const std::string& path)
@@ -88,21 +87,17 @@ mode_t NewFileMode()
 
 }  // namespace
 
-FileWriteResult WriteFileAtomically(const std::string& path, std::string_view bytes)
+Outcome<> WriteFileAtomically(const std::string& path, std::string_view bytes)
 {
-    FileWriteResult result;
     RemoveStaleTemporaries(path);
     std::string temporary = path + ".tmp.XXXXXX";
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
-    if (fd < 0) {
-        result.failure = Failure("create", temporary, errno);
-        return result;
-    }
+    if (fd < 0)
+        return Failure("create", temporary, errno);
     const auto abandon = [&](const std::string& step, int error) {
         ::close(fd);
         ::unlink(temporary.c_str());
-        result.failure = Failure(step, temporary, error);
-        return result;
+        return Failure(step, temporary, error);
     };
     // mkostemp makes the file private; a save or settings file is an ordinary user file.
     if (::fchmod(fd, NewFileMode()) != 0)
@@ -114,29 +109,25 @@ FileWriteResult WriteFileAtomically(const std::string& path, std::string_view by
     if (::close(fd) != 0) {
         const int error = errno;
         ::unlink(temporary.c_str());
-        result.failure = Failure("close", temporary, error);
-        return result;
+        return Failure("close", temporary, error);
     }
     if (::rename(temporary.c_str(), path.c_str()) != 0) {
         const int error = errno;
         ::unlink(temporary.c_str());
-        result.failure = Failure("rename onto", path, error);
-        return result;
+        return Failure("rename onto", path, error);
     }
-    result.ok = SyncDirectory(DirectoryOf(path), result.failure);
-    return result;
+    return SyncDirectory(DirectoryOf(path));
 }
 
-FileReadResult ReadWholeFile(const std::string& path)
+Outcome<std::optional<std::string>> ReadWholeFile(const std::string& path)
 {
-    FileReadResult result;
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
-        result.status = errno == ENOENT ? FileReadStatus::Missing : FileReadStatus::Unreadable;
-        if (errno != ENOENT)
-            result.failure = Failure("open", path, errno);
-        return result;
+        if (errno == ENOENT)
+            return std::optional<std::string>();
+        return Failure("open", path, errno);
     }
+    std::string bytes;
     char buffer[8192];
     for (;;) {
         const ssize_t got = ::read(fd, buffer, sizeof buffer);
@@ -145,17 +136,14 @@ FileReadResult ReadWholeFile(const std::string& path)
         if (got < 0) {
             if (errno == EINTR)
                 continue;
-            result.status = FileReadStatus::Unreadable;
-            result.failure = Failure("read", path, errno);
-            result.bytes.clear();
+            const int error = errno;
             ::close(fd);
-            return result;
+            return Failure("read", path, error);
         }
-        result.bytes.append(buffer, static_cast<size_t>(got));
+        bytes.append(buffer, static_cast<size_t>(got));
     }
     ::close(fd);
-    result.status = FileReadStatus::Ok;
-    return result;
+    return std::optional<std::string>(std::move(bytes));
 }
 
 bool FileExists(const std::string& path)
@@ -164,6 +152,11 @@ bool FileExists(const std::string& path)
     return ::stat(path.c_str(), &info) == 0;
 }
 
-bool RemoveFile(const std::string& path) { return ::unlink(path.c_str()) == 0 || errno == ENOENT; }
+Outcome<> RemoveFile(const std::string& path)
+{
+    if (::unlink(path.c_str()) == 0 || errno == ENOENT)
+        return {};
+    return Failure("delete", path, errno);
+}
 
 }  // namespace Platform

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <dirent.h>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -54,17 +55,19 @@ std::string SpellingOnDisk(const std::string& directory, const std::string& name
     return found;
 }
 
-bool MakeDirectories(const std::string& path)
+Outcome<> MakeDirectories(const std::string& path)
 {
     for (size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
         const std::string part = path.substr(0, slash);
         if (::mkdir(part.c_str(), 0700) != 0 && errno != EEXIST)
-            return false;
+            return Problem{"", "create folder " + part + ": " + std::strerror(errno)};
         if (slash == std::string::npos)
             break;
     }
     struct stat info {};
-    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+    if (::stat(path.c_str(), &info) != 0 || !S_ISDIR(info.st_mode))
+        return Problem{"", path + " is not a folder"};
+    return {};
 }
 
 bool IsUsableApplicationName(const std::string& application)
@@ -134,21 +137,23 @@ SettingsEntry* FindEntry(SettingsSection& section, std::string_view key)
     return found == section.entries.end() ? nullptr : &*found;
 }
 
-enum class Loaded { Ok, Unreadable };
-
-Loaded LoadDocument(const std::string& path, SettingsDocument& document)
+// A settings file that is not there yet reads as empty.
+Outcome<SettingsDocument> LoadDocument(const std::string& path)
 {
-    const FileReadResult file = ReadWholeFile(path);
-    if (file.status == FileReadStatus::Unreadable)
-        return Loaded::Unreadable;
-    document = ParseSettingsText(file.bytes);
-    return Loaded::Ok;
+    if (path.empty())
+        return Problem{"", "no configuration folder is known"};
+    Outcome<std::optional<std::string>> file = ReadWholeFile(path);
+    if (!file)
+        return file.Failure();
+    return file.Get() ? ParseSettingsText(*file.Get()) : SettingsDocument{};
 }
 
-bool StoreDocument(const std::string& path, const SettingsDocument& document)
+Outcome<> StoreDocument(const std::string& path, const SettingsDocument& document)
 {
     const std::string directory = path.substr(0, path.rfind('/'));
-    return MakeDirectories(directory) && WriteFileAtomically(path, FormatSettingsText(document)).ok;
+    if (Outcome<> made = MakeDirectories(directory); !made)
+        return made;
+    return WriteFileAtomically(path, FormatSettingsText(document));
 }
 
 }  // namespace
@@ -231,23 +236,25 @@ std::string SettingsFilePath(const std::string& application)
 
 std::string GetSetting(const std::string& application, const std::string& section, const std::string& key)
 {
-    const std::string path = SettingsFilePath(application);
-    SettingsDocument document;
-    if (path.empty() || LoadDocument(path, document) != Loaded::Ok)
+    Outcome<SettingsDocument> loaded = LoadDocument(SettingsFilePath(application));
+    if (!loaded)
         return {};
+    SettingsDocument document = std::move(loaded).Get();
     SettingsSection* found = FindSection(document, section);
     const SettingsEntry* entry = found ? FindEntry(*found, key) : nullptr;
     return entry ? entry->value : std::string{};
 }
 
-bool SaveSetting(const std::string& application, const std::string& section, const std::string& key,
-                 const std::string& value)
+Outcome<> SaveSetting(const std::string& application, const std::string& section, const std::string& key,
+                      const std::string& value)
 {
+    if (!IsUsableSettingsName(section) || !IsUsableSettingsName(key))
+        return Problem{"", "not a usable section or key name: [" + section + "] " + key};
     const std::string path = SettingsFilePath(application);
-    SettingsDocument document;
-    if (path.empty() || !IsUsableSettingsName(section) || !IsUsableSettingsName(key)
-        || LoadDocument(path, document) != Loaded::Ok)
-        return false;
+    Outcome<SettingsDocument> loaded = LoadDocument(path);
+    if (!loaded)
+        return loaded.Failure();
+    SettingsDocument document = std::move(loaded).Get();
     SettingsSection* target = FindSection(document, section);
     if (!target)
         target = &document.emplace_back(SettingsSection{section, {}});
@@ -258,15 +265,18 @@ bool SaveSetting(const std::string& application, const std::string& section, con
     return StoreDocument(path, document);
 }
 
-bool DeleteSettingSection(const std::string& application, const std::string& section)
+Outcome<> DeleteSettingSection(const std::string& application, const std::string& section)
 {
     const std::string path = SettingsFilePath(application);
-    SettingsDocument document;
-    if (path.empty() || LoadDocument(path, document) != Loaded::Ok)
-        return false;
+    Outcome<SettingsDocument> loaded = LoadDocument(path);
+    if (!loaded)
+        return loaded.Failure();
+    SettingsDocument document = std::move(loaded).Get();
     const auto removed =
         std::erase_if(document, [&](const SettingsSection& s) { return SameNameIgnoringCase(s.name, section); });
-    return removed == 0 || StoreDocument(path, document);
+    if (removed == 0)
+        return {};
+    return StoreDocument(path, document);
 }
 
 }  // namespace Platform

@@ -6,6 +6,8 @@
 // key names match without regard to ASCII case; an existing folder or file spelt in another case
 // is used as it is. Values are kept byte for byte: a backslash, line break, carriage return or
 // NUL inside a value is written as \\, \n, \r or \0.
+#include "platform/Outcome.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,12 +16,12 @@ namespace Platform {
 
 // The stored value, or the empty string when the file, section or key is absent or unreadable.
 std::string GetSetting(const std::string& application, const std::string& section, const std::string& key);
-// Creates or replaces the value; the whole file is replaced atomically. False when nothing
-// was stored: the file exists but cannot be read, a name is unusable, or the write failed.
-bool SaveSetting(const std::string& application, const std::string& section, const std::string& key,
-                 const std::string& value);
-// Removes the section with all its keys. True when it is gone afterwards.
-bool DeleteSettingSection(const std::string& application, const std::string& section);
+// Creates or replaces the value; the whole file is replaced atomically. A problem says why
+// nothing was stored: the file exists but cannot be read, a name is unusable, or the write failed.
+Outcome<> SaveSetting(const std::string& application, const std::string& section, const std::string& key,
+                      const std::string& value);
+// Removes the section with all its keys; succeeds when it is gone afterwards.
+Outcome<> DeleteSettingSection(const std::string& application, const std::string& section);
 
 // Points the store at another configuration directory (tests use a scratch folder); an empty
 // string returns to the user's own directory.

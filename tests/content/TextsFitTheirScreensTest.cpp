@@ -49,7 +49,7 @@ void ForEachStoryText(size_t fieldCount, Wanted wanted, Use use)
 std::vector<std::string> ConversationIds()
 {
     std::vector<std::string> ids;
-    std::istringstream codes(Platform::ReadWholeFile("VelKCode.dat").bytes);
+    std::istringstream codes(Platform::ReadWholeFile("VelKCode.dat").Get().value_or(""));
     for (std::string line; std::getline(codes, line);)
         if (const size_t comma = line.find(','); comma != std::string::npos)
             ids.push_back(line.substr(0, comma));

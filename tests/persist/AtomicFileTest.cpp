@@ -41,25 +41,22 @@ TEST_F(AtomicFile, WritesReadsReplacesAndRemovesEveryByte)
 {
     EXPECT_FALSE(FileExists(PathOf("data")));
     EXPECT_TRUE(RemoveFile(PathOf("data"))) << "nothing there counts as removed";
-    EXPECT_EQ(ReadWholeFile(PathOf("data")).status, FileReadStatus::Missing);
+    EXPECT_EQ(ReadWholeFile(PathOf("data")).Get(), std::nullopt) << "a missing file reads as no bytes at all";
     std::string bytes;
     for (int i = 0; i < 70000; ++i)
         bytes += static_cast<char>(i * 7);
     const mode_t before = ::umask(027);
-    const bool written = WriteFileAtomically(PathOf("data"), bytes).ok;
+    const bool written = WriteFileAtomically(PathOf("data"), bytes).Ok();
     ::umask(before);
     ASSERT_TRUE(written);
     EXPECT_EQ(fs::status(PathOf("data")).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read)
         << "a new file follows the player's umask";
-    const FileReadResult read = ReadWholeFile(PathOf("data"));
-    EXPECT_EQ(read.status, FileReadStatus::Ok);
-    EXPECT_EQ(read.bytes, bytes);
+    EXPECT_EQ(ReadWholeFile(PathOf("data")).Get(), bytes);
     EXPECT_EQ(Names(), std::vector<std::string>{"data"}) << "no temporary file is left";
     EXPECT_TRUE(FileExists(PathOf("data")));
-    ASSERT_TRUE(WriteFileAtomically(PathOf("data"), "").ok) << "replacing with nothing";
-    EXPECT_EQ(ReadWholeFile(PathOf("data")).status, FileReadStatus::Ok);
-    EXPECT_EQ(ReadWholeFile(PathOf("data")).bytes, "");
+    ASSERT_TRUE(WriteFileAtomically(PathOf("data"), "")) << "replacing with nothing";
+    EXPECT_EQ(ReadWholeFile(PathOf("data")).Get(), std::string());
     EXPECT_TRUE(RemoveFile(PathOf("data")));
     EXPECT_FALSE(FileExists(PathOf("data")));
 }
@@ -70,36 +67,36 @@ TEST_F(AtomicFile, TheNextWriteClearsTemporariesLeftByAStoppedWriter)
         std::ofstream(PathOf(left)) << "half";
     std::ofstream(PathOf("data.tmp.notours.txt")) << "someone else's";
     std::ofstream(PathOf("other.tmp.aB3xYz")) << "another file's";
-    ASSERT_TRUE(WriteFileAtomically(PathOf("data"), "whole").ok);
+    ASSERT_TRUE(WriteFileAtomically(PathOf("data"), "whole"));
     EXPECT_EQ(Names(), (std::vector<std::string>{"data", "data.tmp.notours.txt", "other.tmp.aB3xYz"}));
 }
 
 TEST_F(AtomicFile, FailuresAreReportedAndKeepWhatWasThere)
 {
-    const FileWriteResult missing = WriteFileAtomically(PathOf("nowhere/data"), "x");
-    EXPECT_FALSE(missing.ok);
-    EXPECT_NE(missing.failure.find("create"), std::string::npos) << missing.failure;
+    const Outcome<> missing = WriteFileAtomically(PathOf("nowhere/data"), "x");
+    ASSERT_FALSE(missing);
+    EXPECT_NE(missing.Failure().detail.find("create"), std::string::npos) << missing.Failure().detail;
 
     fs::create_directory(folder / "data");
-    const FileReadResult folderRead = ReadWholeFile(PathOf("data"));
-    EXPECT_EQ(folderRead.status, FileReadStatus::Unreadable) << "a folder is unreadable, not missing";
-    EXPECT_FALSE(folderRead.failure.empty());
-    const FileWriteResult result = WriteFileAtomically(PathOf("data"), "x");
-    EXPECT_FALSE(result.ok);
-    EXPECT_NE(result.failure.find("rename"), std::string::npos) << result.failure;
+    const auto folderRead = ReadWholeFile(PathOf("data"));
+    ASSERT_FALSE(folderRead) << "a folder is unreadable, not missing";
+    EXPECT_FALSE(folderRead.Failure().detail.empty());
+    const Outcome<> result = WriteFileAtomically(PathOf("data"), "x");
+    ASSERT_FALSE(result);
+    EXPECT_NE(result.Failure().detail.find("rename"), std::string::npos) << result.Failure().detail;
     EXPECT_TRUE(fs::is_directory(folder / "data"));
     EXPECT_EQ(Names(), std::vector<std::string>{"data"}) << "no temporary file is left";
 }
 
 TEST_F(AtomicFile, ReadOnlyFolderIsAReportedFailure)
 {
-    ASSERT_TRUE(WriteFileAtomically(PathOf("data"), "old").ok);
+    ASSERT_TRUE(WriteFileAtomically(PathOf("data"), "old"));
     fs::permissions(folder, ReadOnlyForAll);
     EXPECT_TRUE(PassesAsUnprivilegedUser([&] {
-        const FileWriteResult result = WriteFileAtomically(PathOf("data"), "new");
-        EXPECT_FALSE(result.ok);
-        EXPECT_FALSE(result.failure.empty());
-        EXPECT_EQ(ReadWholeFile(PathOf("data")).bytes, "old");
+        const Outcome<> result = WriteFileAtomically(PathOf("data"), "new");
+        ASSERT_FALSE(result);
+        EXPECT_FALSE(result.Failure().detail.empty());
+        EXPECT_EQ(ReadWholeFile(PathOf("data")).Get(), "old");
     }));
 }
 
@@ -109,7 +106,7 @@ TEST_F(AtomicFile, KilledWriterLeavesTheOldOrTheNewFileWhole)
     const std::string first(300000, 'a');
     const std::string second(200000, 'b');
     const std::string path = PathOf("data");
-    ASSERT_TRUE(WriteFileAtomically(path, first).ok);
+    ASSERT_TRUE(WriteFileAtomically(path, first));
     std::mt19937 random(4711);
     int killedMidWrite = 0;
     constexpr int Kills = 150;
@@ -118,7 +115,7 @@ TEST_F(AtomicFile, KilledWriterLeavesTheOldOrTheNewFileWhole)
         ASSERT_GE(writer, 0);
         if (writer == 0) {
             for (int i = 0;; ++i)
-                if (!WriteFileAtomically(path, i % 2 ? first : second).ok)
+                if (!WriteFileAtomically(path, i % 2 ? first : second))
                     ::_exit(3);
         }
         ::usleep(static_cast<useconds_t>(random() % 4000));
@@ -127,10 +124,10 @@ TEST_F(AtomicFile, KilledWriterLeavesTheOldOrTheNewFileWhole)
         ASSERT_EQ(::waitpid(writer, &status, 0), writer);
         ASSERT_TRUE(WIFSIGNALED(status)) << "the writer failed on its own: " << status;
 
-        const FileReadResult read = ReadWholeFile(path);
-        ASSERT_EQ(read.status, FileReadStatus::Ok) << round;
-        ASSERT_TRUE(read.bytes == first || read.bytes == second)
-            << "round " << round << ": " << read.bytes.size() << " bytes";
+        const auto read = ReadWholeFile(path);
+        ASSERT_TRUE(read && read.Get()) << round;
+        const std::string& bytes = *read.Get();
+        ASSERT_TRUE(bytes == first || bytes == second) << "round " << round << ": " << bytes.size() << " bytes";
         for (const std::string& name : Names())
             if (name != "data") {
                 ++killedMidWrite;
