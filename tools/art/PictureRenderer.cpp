@@ -117,10 +117,18 @@ void endPhoto(QPainter& p, QRectF box)
     p.setPen(Qt::NoPen);
 }
 
+bool isNumber(const QString& text)
+{
+    bool ok = false;
+    text.toDouble(&ok);
+    return ok;
+}
+
 CharacterPlacement characterAt(const DescriptionLine& line)
 {
     if (line.words.size() < 7)
-        failAt(line, "expected: character KEY POSE FACE X Y SCALE [mirror] [hold=PROP] [silhouette=#rrggbb]");
+        failAt(line,
+               "expected: character KEY POSE FACE X Y SCALE [mirror] [hold=PROP] [lean=DEGREES] [silhouette=#rrggbb]");
     CharacterPlacement c;
     c.key = line.words[1];
     c.pose = line.words[2];
@@ -132,6 +140,8 @@ CharacterPlacement characterAt(const DescriptionLine& line)
             c.mirrored = true;
         else if (option.startsWith("hold="))
             c.held = option.mid(5);
+        else if (option.startsWith("lean=") && isNumber(option.mid(5)))
+            c.lean = option.mid(5).toDouble();
         else if (option.startsWith("silhouette=") && QColor::isValidColorName(option.mid(11)))
             c.silhouette = option.mid(11);
         else

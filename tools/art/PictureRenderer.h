@@ -1,11 +1,12 @@
 // Draws one picture by running its layer lines in order. The drawing layers, composed from
 // the SVG sources of content/art (see PartLibrary.h) and drawn with librsvg:
 //   place NAME                            the hour's sky and every layer of places/NAME/
-//   character KEY POSE FACE X Y SCALE [mirror] [hold=PROP] [silhouette=#rrggbb]
+//   character KEY POSE FACE X Y SCALE [mirror] [hold=PROP] [lean=DEGREES] [silhouette=#rrggbb]
 //                                         a character from head-FACE, hair and body-POSE,
 //                                         the body's origin (between the feet, or the seat)
-//                                         at (X, Y); PROP at her hand marker; a silhouette
-//                                         is the whole figure in one flat colour
+//                                         at (X, Y); PROP at her hand marker; lean tilts her
+//                                         clockwise about that origin; a silhouette is the
+//                                         whole figure in one flat colour
 //   head KEY FACE X Y SCALE               her head and hair alone, the neck base at (X, Y)
 //   prop NAME X Y SCALE [ROTATION] [mirror]
 //                                         a prop with its grip point at (X, Y)

@@ -73,6 +73,7 @@ void SvgComposer::addCharacter(const CharacterPlacement& c)
 
     QTransform figure;
     figure.translate(c.at.x(), c.at.y());
+    figure.rotate(c.lean);
     figure.scale(c.mirrored ? -c.scale : c.scale, c.scale);
     const QTransform headToPicture = QTransform::fromTranslate(-100, -200) * body.markerTransform("neck") * figure;
     const double crown = headToPicture.map(QPointF(100, 0)).y();
@@ -90,9 +91,9 @@ void SvgComposer::addCharacter(const CharacterPlacement& c)
                      .arg(filter, c.silhouette);
         flat = QString(" filter=\"url(#%1)\"").arg(filter);
     }
-    body_ +=
-        QString("<g%5 transform=\"translate(%1,%2) scale(%3,%4)\">\n")
-            .arg(number(c.at.x()), number(c.at.y()), number(c.mirrored ? -c.scale : c.scale), number(c.scale), flat);
+    body_ += QString("<g%5 transform=\"translate(%1,%2) rotate(%6) scale(%3,%4)\">\n")
+                 .arg(number(c.at.x()), number(c.at.y()), number(c.mirrored ? -c.scale : c.scale), number(c.scale),
+                      flat, number(c.lean));
     const QString headGroup = QString("<g transform=\"%1 translate(-100,-200)\">\n").arg(neck);
     if (hairBack)
         body_ += headGroup + inline_(*hairBack) + "</g>\n";

@@ -18,6 +18,7 @@ struct CharacterPlacement {
     QString face;  // head-<face>.svg
     QPointF at;    // where the body's origin (between the feet, or the seat) lands
     double scale = 1.0;
+    double lean = 0;  // degrees clockwise about her origin, to lean her on a post or a wall
     bool mirrored = false;
     QString held;        // a prop at the hand marker, or empty
     QString silhouette;  // "#rrggbb": the whole figure in that one flat colour, or empty
