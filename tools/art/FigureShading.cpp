@@ -11,7 +11,7 @@ constexpr double shadeDepth = 11;
 constexpr double shadeSoftness = 3;
 constexpr double outline = 2.2;
 constexpr double highlightWidth = 3.5;
-constexpr double rimWidth = 1.6;
+constexpr double rimWidth = 1.1;
 
 }  // namespace
 
