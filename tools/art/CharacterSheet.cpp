@@ -22,6 +22,13 @@ void writeCharacterSheet(PartLibrary& parts, const QString& key, const QString& 
     const QSizeF size(columns * cellWidth, headRow + poseRow + 2 * labelHeight);
     Palette plain;
     SvgComposer composer(parts, size, plain);
+    // The sheets show the figures as a clear afternoon shades them, the sun high on the left.
+    FigureShading afternoon;
+    afternoon.shade = QColor("#c49ab4");
+    afternoon.shadeStrength = 0.55;
+    afternoon.rimStrength = 0.3;
+    afternoon.rim = QColor("#fff4dc");
+    composer.setShading(afternoon, std::nullopt);
     composer.addBackdrop("#e8e4dc");
     for (int i = 0; i < heads.size(); ++i) {
         composer.setArea(QRectF(i * cellWidth, 0, cellWidth, headRow));

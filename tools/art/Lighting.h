@@ -1,6 +1,7 @@
 // The light of a picture's hour: colours for the SVG layers, plus a tint and a glow
 // laid over what has been drawn.
 #pragma once
+#include "FigureShading.h"
 #include "Palette.h"
 
 #include <QColor>
@@ -15,6 +16,7 @@ struct Light {
     double tintStrength = 0;
     QColor glow = Qt::white;
     double glowStrength = 0;
+    FigureShading figures;
 };
 
 // Multiplies everything inside `area` toward the light's tint colour.

@@ -51,6 +51,13 @@ void readLights(const QString& path, PictureBook& book)
             } else if (word == "glow") {
                 light.glow = colourAt(line, 1);
                 light.glowStrength = numberAt(line, 2);
+            } else if (word == "shade") {
+                light.figures.shade = colourAt(line, 1);
+                light.figures.shadeStrength = numberAt(line, 2);
+            } else if (word == "rim") {
+                light.figures.rim = colourAt(line, 1);
+                light.figures.rimStrength = numberAt(line, 2);
+                light.figures.backlit = line.words.value(3) == "backlit";
             } else {
                 failAt(line, "unknown light line: " + word);
             }

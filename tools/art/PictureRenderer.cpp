@@ -203,6 +203,15 @@ bool composeLayer(SvgComposer& composer, const DescriptionLine& line)
     return true;
 }
 
+// The picture's glow stands where its sun is.
+std::optional<QPointF> sunOf(const PictureSpec& spec)
+{
+    for (const DescriptionLine& line : spec.layers)
+        if (line.words[0] == "glow" && line.words.size() >= 3)
+            return QPointF(numberAt(line, 1), numberAt(line, 2));
+    return std::nullopt;
+}
+
 }  // namespace
 
 int supersampleAt(const PictureSpec& spec, int scale) { return std::max(1, (spec.supersample + scale - 1) / scale); }
@@ -214,6 +223,7 @@ QImage renderPicture(const PictureSpec& spec, const PictureBook& book, PartLibra
     const Light light = spec.light.isEmpty() ? Light{} : book.lights.value(spec.light);
     const Palette palette = book.common.with(light.palette);
     SvgComposer composer(parts, spec.size, palette);
+    composer.setShading(light.figures, sunOf(spec));
     // The drawing layers collect into one document, drawn before any layer the painter does.
     const auto flush = [&] {
         if (!composer.isEmpty())

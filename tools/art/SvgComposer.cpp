@@ -1,5 +1,6 @@
 #include "SvgComposer.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace {
@@ -19,6 +20,28 @@ void SvgComposer::setArea(const QRectF& area)
 {
     area_ = area;
     corner_ = 0;
+}
+
+void SvgComposer::setShading(const FigureShading& shading, std::optional<QPointF> sun)
+{
+    shading_ = shading;
+    sun_ = sun;
+}
+
+// A filter for this figure's parts, or an empty attribute when she is drawn flat.
+QString SvgComposer::shadingFilter(const CharacterPlacement& c, double reach)
+{
+    if (shading_.isFlat() || !c.silhouette.isEmpty())
+        return {};
+    // The sun is low and to one side; straight above her it still falls from her left a little.
+    double side = -1;
+    if (sun_) {
+        const double across = (sun_->x() - area_.x() - c.at.x()) / 60.0;
+        side = std::clamp(std::abs(across) < 0.5 ? (across < 0 ? -0.5 : 0.5) : across, -1.0, 1.0);
+    }
+    const QString id = QString("cel%1").arg(++serial_);
+    body_ += shading_.filter(id, QPointF(c.mirrored ? -side : side, -0.35), reach);
+    return QString(" filter=\"url(#%1)\"").arg(id);
 }
 
 QString SvgComposer::inline_(const SvgPart& part)
@@ -94,18 +117,22 @@ void SvgComposer::addCharacter(const CharacterPlacement& c)
     body_ += QString("<g%5 transform=\"translate(%1,%2) rotate(%6) scale(%3,%4)\">\n")
                  .arg(number(c.at.x()), number(c.at.y()), number(c.mirrored ? -c.scale : c.scale), number(c.scale),
                       flat, number(c.lean));
-    const QString headGroup = QString("<g transform=\"%1 translate(-100,-200)\">\n").arg(neck);
+    // Each part is shaded on its own outline, in the body's units.
+    const QString shaded = QString("<g%1>").arg(shadingFilter(c, 1));
+    const QString headGroup =
+        QString("<g%1>").arg(shadingFilter(c, 0.6)) + QString("<g transform=\"%1 translate(-100,-200)\">\n").arg(neck);
     if (hairBack)
-        body_ += headGroup + inline_(*hairBack) + "</g>\n";
-    body_ += inline_(body);
-    body_ += headGroup + inline_(head) + (hairFront ? inline_(*hairFront) : QString()) + "</g>\n";
+        body_ += headGroup + inline_(*hairBack) + "</g></g>\n";
+    body_ += shaded + inline_(body) + "</g>\n";
+    body_ += headGroup + inline_(head) + (hairFront ? inline_(*hairFront) : QString()) + "</g></g>\n";
     if (!c.held.isEmpty()) {
         if (!body.hasMarker("hand"))
             throw std::runtime_error((body.path() + ": no hand marker to hold " + c.held).toStdString());
-        body_ += QString("<g transform=\"%1\">\n").arg(body.marker("hand")) + inline_(parts_.prop(c.held)) + "</g>\n";
+        body_ += shaded + QString("<g transform=\"%1\">\n").arg(body.marker("hand")) + inline_(parts_.prop(c.held))
+            + "</g></g>\n";
     }
     if (frontArms)
-        body_ += inline_(*frontArms);
+        body_ += shaded + inline_(*frontArms) + "</g>\n";
     body_ += "</g>\n";
     close();
 }

@@ -2,6 +2,7 @@
 // hour's sky, characters put together from head, hair and body at the body's markers, and
 // props held at the hand marker or lying free.
 #pragma once
+#include "FigureShading.h"
 #include "Palette.h"
 #include "PartLibrary.h"
 
@@ -11,6 +12,7 @@
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
+#include <optional>
 
 struct CharacterPlacement {
     QString key;   // "h1".."h8", "kenta", "morita"
@@ -38,6 +40,8 @@ public:
 
     // Later additions are drawn inside this box (a photo of the album), with its corner as origin.
     void setArea(const QRectF& area);
+    // How the figures are shaded, and where the sun stands in the picture (none: high on the left).
+    void setShading(const FigureShading& shading, std::optional<QPointF> sun);
     // The hour's sky, then every layer of the place, covering the area.
     void addPlace(const QString& name);
     // Throws when a part is missing or the head would be cut off by the area's top edge.
@@ -58,12 +62,15 @@ private:
     QString inline_(const SvgPart& part);
     void open();
     void close();
+    QString shadingFilter(const CharacterPlacement& c, double reach);
 
     PartLibrary& parts_;
     QSizeF picture_;
     Palette light_;
     QRectF area_;
     double corner_ = 0;
+    FigureShading shading_;
+    std::optional<QPointF> sun_;
     QString body_;
     int serial_ = 0;
     QHash<QString, QString> namespaces_;

@@ -1,5 +1,6 @@
 // The picture tool's own faults: a drawing that a description names but nobody drew, a figure
-// whose head leaves the picture, and pictures that come out blank or the same as another.
+// whose head leaves the picture, a figure shaded on the wrong side, and pictures that come out
+// blank or the same as another.
 #include "PartLibrary.h"
 #include "PictureBook.h"
 #include "PictureRenderer.h"
@@ -43,7 +44,9 @@ protected:
         const QString art = dir.path();
         writeFile(art + "/lights.txt",
                   "light day\n  colour sky-top #6aa0e0\n  colour sky-mid #b8d0ec\n"
-                  "  colour sky-low #f4e4c4\n");
+                  "  colour sky-low #f4e4c4\n"
+                  "light low\n  colour sky-top #6aa0e0\n  colour sky-mid #b8d0ec\n"
+                  "  colour sky-low #f4e4c4\n  shade #000000 0.5\n");
         writeFile(art + "/heroines.txt", "");
         const QByteArray svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 300 200\">";
         writeFile(art + "/places/field/1-ground.svg",
@@ -55,9 +58,10 @@ protected:
                       + "<rect x=\"-40\" y=\"-300\" width=\"80\" height=\"300\" fill=\"#27305a\"/>"
                         "<g id=\"neck\" transform=\"translate(0,-300) scale(0.5)\"/><g id=\"hand\"/></svg>");
     }
-    QImage render(const QString& layers, int scale = 1)
+    QImage render(const QString& layers, int scale = 1, const QString& light = "day")
     {
-        writeFile(dir.path() + "/pictures.txt", "picture T.VEL 300x200 light=day\n" + layers.toUtf8());
+        writeFile(dir.path() + "/pictures.txt",
+                  "picture T.VEL 300x200 light=" + light.toUtf8() + "\n" + layers.toUtf8());
         const PictureBook book = readPictureBook(dir.path());
         PartLibrary parts(dir.path());
         return renderPicture(book.pictures.at(0), book, parts, scale);
@@ -100,6 +104,17 @@ TEST_F(TinyArt, RefusesAFigureWhoseHeadLeavesThePicture)
 {
     EXPECT_NE(failure("  character h9 front calm 150 300 1\n").find("cut at the head"), std::string::npos);
     EXPECT_NO_THROW(render("  character h9 front calm 150 400 1\n"));
+}
+
+TEST_F(TinyArt, ShadesAFigureOnTheSideAwayFromTheSun)
+{
+    // Her body spans x 130 to 170; the shade reaches a few pixels in from the far edge.
+    const QString figure = "  character h9 front calm 150 200 0.5\n";
+    const QImage sunLeft = render(figure + "  glow 20 40 50\n", 1, "low");
+    EXPECT_LT(sunLeft.pixelColor(168, 150).lightness(), sunLeft.pixelColor(132, 150).lightness());
+    const QImage sunRight = render(figure + "  glow 280 40 50\n", 1, "low");
+    EXPECT_LT(sunRight.pixelColor(132, 150).lightness(), sunRight.pixelColor(168, 150).lightness());
+    EXPECT_EQ(sunRight.pixelColor(150, 150), QColor("#27305a"));  // her middle keeps its colour
 }
 
 // Every picture the game ships, at its own size: none blank, none the same as another.
