@@ -188,6 +188,6 @@ TEST_F(AtScaleTwo, PicturesOfOtherKindsOrLargerThanTheirSlotAreRefused)
     main.Form.Show();
     for (const char* refused : {"BOMB.VEL", "WIDE.VEL", "DRAWN.VEL"})
         EXPECT_FALSE(main.Image1.LoadPicture(refused)) << refused;
-    ASSERT_TRUE(main.Image1.LoadPicture("SCENE.VEL")) << "a sharp rendering that is no PNG is passed over";
+    ASSERT_TRUE(main.Image1.LoadPicture("SCENE.VEL")) << "a sharp rendering of another size is passed over";
     EXPECT_EQ(Photograph(main.Form).Pixel(2 * 8 + 590, 390), Blue);
 }

@@ -7,7 +7,6 @@
 #include <QScreen>
 #include <algorithm>
 #include <cmath>
-#include <initializer_list>
 
 namespace Platform {
 namespace {
@@ -24,10 +23,12 @@ void Prepare(QImageReader& reader)
     reader.setAllocationLimit(PictureMemoryLimitMiB);
 }
 
-bool IsOneOf(QImageReader& reader, std::initializer_list<const char*> formats)
+// The kinds the game's pictures come in: bitmaps, GIFs and icons, and the art tool's PNG renders.
+// Any other decoder (SVG, JPEG, ...) is never given a file.
+bool IsTheGamesKindOfPicture(QImageReader& reader)
 {
-    const QByteArray found = reader.format();
-    return std::any_of(formats.begin(), formats.end(), [&](const char* format) { return found == format; });
+    const QByteArray format = reader.format();
+    return format == "bmp" || format == "gif" || format == "ico" || format == "png";
 }
 
 // The picture, when it has the size its header gave.
@@ -45,12 +46,12 @@ int PictureFactor()
     return std::clamp(static_cast<int>(std::ceil(WindowScale() * ratio - 0.01)), 1, 4);
 }
 
-// The art tool's PNG of exactly `size`; a null image for any other file, which is not decoded.
+// The art tool's rendering of exactly `size`; a null image for any other file, which is not decoded.
 QImage ReadSharpRendering(const QString& path, const QSize& size)
 {
     QImageReader sharp(path);
     Prepare(sharp);
-    if (!IsOneOf(sharp, {"png"}) || sharp.size() != size)
+    if (!IsTheGamesKindOfPicture(sharp) || sharp.size() != size)
         return {};
     return ReadOfSize(sharp, size);
 }
@@ -86,9 +87,7 @@ QPixmap ReadScaledPictureFile(const QString& path, const QSize& slot)
 {
     QImageReader design(path);
     Prepare(design);
-    // A picture file is one of the kinds the game's pictures are drawn in; any other decoder
-    // (SVG, JPEG, ...) is never given the file.
-    if (!IsOneOf(design, {"bmp", "gif", "ico"}))
+    if (!IsTheGamesKindOfPicture(design))
         return {};
     const QSize size = design.size();
     if (size.width() > slot.width() || size.height() > slot.height())
