@@ -159,10 +159,15 @@ std::string SettingsText::LineEnd() const
     return "\n";
 }
 
+// A last line cut off after its carriage return gets only the line feed, so that it still reads
+// as it did.
 void SettingsText::EndLine(size_t line)
 {
-    if (lines_[line].back() != '\n')
-        lines_[line] += LineEnd();
+    std::string& text = lines_[line];
+    if (text.back() == '\r')
+        text += '\n';
+    else if (text.back() != '\n')
+        text += LineEnd();
 }
 
 void SettingsText::Set(std::string_view section, std::string_view key, std::string_view value)
