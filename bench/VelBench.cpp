@@ -1,8 +1,9 @@
 // velbench [seconds]: the game's figures, run from the game directory. Start-up to the logo and
 // to the main screen, memory in play, CPU while the player stands idle (music off, then on),
 // one scene switch, one song change (and memory after hundreds of them), one reply draw, one
-// response lookup, and the level of every song through the game's first soundfont. The idle stretches last `seconds`
-// (60 by default; a short run gives rougher CPU figures).
+// response lookup, the peak memory with picture bombs in a picture's place, and the level of
+// every song through the game's first soundfont. The idle stretches last `seconds` (60 by
+// default; a short run gives rougher CPU figures).
 #include "core/GameState.h"
 #include "core/Random.h"
 #include "extras/VelAlbum.h"
@@ -12,7 +13,9 @@
 #include "game/VelMain.h"
 #include "media/CV_Midi.h"
 #include "platform/Application.h"
+#include "platform/Image.h"
 #include "platform/Timer.h"
+#include "platform/Window.h"
 #include "scene/Scenes.h"
 #include "startup/StartUp.h"
 #include "startup/WindowScale.h"
@@ -21,6 +24,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -149,6 +153,75 @@ void SongChanges()
     CV_Midi::MidiClose();
 }
 
+// A black 300 x 200 bitmap, the size of a scene picture.
+std::string ScenePictureBitmap()
+{
+    constexpr uint32_t Width = 300, Height = 200, HeaderSize = 54, Size = HeaderSize + Width * 3 * Height;
+    std::string bitmap(Size, '\0');
+    const auto put = [&](size_t at, uint32_t value) {
+        for (size_t i = 0; i < 4; ++i)
+            bitmap[at + i] = static_cast<char>(value >> (8 * i));
+    };
+    bitmap[0] = 'B';
+    bitmap[1] = 'M';
+    put(2, Size);
+    put(10, HeaderSize);
+    put(14, 40);
+    put(18, Width);
+    put(22, Height);
+    put(26, 1 | 24 << 16);  // one plane, 24 bits a pixel
+    return bitmap;
+}
+
+double PeakResidentMiB()
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmHWM:", 0) == 0)
+            return std::stod(line.substr(6)) / 1024.0;
+    return 0;
+}
+
+// The peak from here on starts at what the process holds now.
+void ResetPeakResident() { std::ofstream("/proc/self/clear_refs") << "5"; }
+
+// Files that take a few bytes on disk and gigabytes once decoded and enlarged, put where the game
+// reads a scene picture and where it reads the picture's sharp rendering, at every window scale:
+// the peak memory of loading each must stay in the game's budget of 96 MiB.
+void PictureBombs()
+{
+    // A GIF of one pixel on a 5600 x 5600 screen (decoded whole: 120 MiB), and an SVG as large.
+    static constexpr char GifBomb[] = "GIF89a\xE0\x15\xE0\x15\x80\x00\x00\x00\x00\x00\xff\xff\xff\x2c\x00\x00\x00"
+                                      "\x00\x01\x00\x01\x00\x00\x02\x02\x44\x01\x00\x3b";
+    const std::string gif(GifBomb, sizeof GifBomb - 1);
+    const std::string svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"5600\" height=\"5600\"><rect "
+                            "width=\"5600\" height=\"5600\"/></svg>";
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "velbench-bombs";
+    std::filesystem::create_directories(folder);
+    const std::string design = (folder / "C211C.VEL").string();
+    const int scaleInPlay = Platform::WindowScale();
+    for (const auto& [bomb, kind] : {std::pair{gif, "GIF"}, std::pair{svg, "SVG"}}) {
+        for (const bool asSharp : {false, true}) {
+            std::printf("peak memory, a %zu-byte 5600 x 5600 %s as %s at scale 1 to 4:", bomb.size(), kind,
+                        asSharp ? "a sharp rendering" : "a scene picture");
+            for (int scale = 1; scale <= 4; ++scale) {
+                Platform::SetWindowScale(scale);
+                std::ofstream(design, std::ios::binary) << (asSharp ? ScenePictureBitmap() : bomb);
+                std::ofstream((folder / ("C211C@" + std::to_string(scale) + "x.png")).string(), std::ios::binary)
+                    << bomb;
+                Platform::Window window(4500, 3000, "bench");
+                Platform::Image picture(window, 0, 0, 4500, 3000);
+                ResetPeakResident();
+                picture.LoadPicture(design);
+                std::printf(" %.1f MiB", PeakResidentMiB());
+            }
+            std::printf("\n");
+        }
+    }
+    Platform::SetWindowScale(scaleInPlay);
+    std::filesystem::remove_all(folder);
+}
+
 // The level of every song and of the logo jingle, measured by the build's level check.
 void SongLevels()
 {
@@ -208,6 +281,7 @@ int main(int argc, char** argv)
     const auto codes76B = ReplyCodesOf("76B").Get();
     std::printf("response lookup: %.3f ms\n", AverageMs(200, [&](int) { ResponseTo("76B", codes76B[9]); }));
     std::printf("resident memory at the end: %.1f MiB\n", ResidentMiB());
+    PictureBombs();
     std::fflush(stdout);
     SongLevels();
     Platform::EndProgram();

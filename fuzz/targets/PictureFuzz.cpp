@@ -1,5 +1,6 @@
-// The picture loader over any file: a picture is shown when it can be read, and otherwise the
-// one shown before stays, size and all.
+// The picture loader over any file in a scene picture's place, at every window scale: a picture
+// is shown when it can be read, never larger than its slot, and otherwise the one shown before
+// stays, size and all.
 #include "FuzzCheck.h"
 #include "ScratchFolder.h"
 #include "platform/Application.h"
@@ -7,7 +8,6 @@
 #include "platform/Window.h"
 
 #include <cstdint>
-#include <memory>
 
 namespace {
 
@@ -17,17 +17,17 @@ constexpr unsigned char StartBitmap[] = {
     1,   0,   24,   0, 0,   0, 0,   0, 0x18, 0, 0,    0, 0x13, 0x0b, 0,    0,   0x13, 0x0b, 0, 0, 0, 0,   0,   0, 0, 0,
     0,   0,   0,    0, 255, 0, 255, 0, 255,  0, 0,    0, 0,    0,    255,  255, 255,  0,    0, 0, 0, 255, 255, 0, 0, 0};
 
+constexpr int SlotWidth = 4500, SlotHeight = 3000;  // a scene picture's, in twips
+constexpr int Scales = 4;
+
+// A window with a scene picture's slot, made at one window scale.
 struct Stage {
-    Platform::Window window{3000, 3000, "fuzz"};
-    Platform::Image start{window, 0, 0, 15, 15};
-    Platform::Image shown{window, 0, 0, 15, 15};
+    Platform::Window window{SlotWidth, SlotHeight, "fuzz"};
+    Platform::Image start{window, 0, 0, SlotWidth, SlotHeight};
+    Platform::Image shown{window, 0, 0, SlotWidth, SlotHeight};
 };
 
-Stage& TheStage()
-{
-    static Stage* stage = new Stage;  // lives as long as the window system
-    return *stage;
-}
+Stage* stages[Scales + 1];  // live as long as the window system
 
 }  // namespace
 
@@ -44,20 +44,31 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     Platform::StartApplication();
     const auto path = ScratchFolder() / "start.bmp";
     WriteScratchFile(path, std::string_view(reinterpret_cast<const char*>(StartBitmap), sizeof StartBitmap));
-    Require(TheStage().start.LoadPicture(path.string()), "the start picture loads");
-    Require(TheStage().start.Width() == 45 && TheStage().start.Height() == 30, "a picture is shown at its size");
+    for (int scale = 1; scale <= Scales; ++scale) {
+        Platform::SetWindowScale(scale);
+        stages[scale] = new Stage;
+        Require(stages[scale]->start.LoadPicture(path.string()), "the start picture loads");
+        Require(stages[scale]->start.Width() == 45 && stages[scale]->start.Height() == 30,
+                "a picture is shown at its size");
+    }
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    Stage& stage = TheStage();
     const auto path = ScratchFolder() / "picture";
     WriteScratchFile(path, std::string_view(reinterpret_cast<const char*>(data), size));
-    stage.shown.CopyPictureFrom(stage.start);
-    const bool loaded = stage.shown.LoadPicture(path.string());
-    Require(stage.shown.HasPicture(), "a picture is shown after a load, the new one or the one before");
-    if (!loaded)
-        Require(stage.shown.Width() == 45 && stage.shown.Height() == 30, "a failed load leaves the picture as it was");
+    for (int scale = 1; scale <= Scales; ++scale) {
+        Platform::SetWindowScale(scale);
+        Stage& stage = *stages[scale];
+        stage.shown.CopyPictureFrom(stage.start);
+        const bool loaded = stage.shown.LoadPicture(path.string());
+        Require(stage.shown.HasPicture(), "a picture is shown after a load, the new one or the one before");
+        Require(stage.shown.Width() <= SlotWidth && stage.shown.Height() <= SlotHeight, "a picture fits its slot");
+        if (!loaded)
+            Require(stage.shown.Width() == 45 && stage.shown.Height() == 30,
+                    "a failed load leaves the picture as it was");
+    }
+    Platform::SetWindowScale(1);
     return 0;
 }

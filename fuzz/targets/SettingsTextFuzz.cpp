@@ -1,45 +1,35 @@
-// The settings text over any bytes: every name read is usable, and what is read is written and
-// read back the same.
+// The settings text over any bytes, as a player may have left it: reading changes nothing, a
+// value written reads back the same, also from the text written, and writing or erasing the
+// game's values leaves the player's own values alone.
 #include "FuzzCheck.h"
-#include "platform/SettingsFile.h"
+#include "platform/SettingsText.h"
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 using namespace Platform;
 
-namespace {
-
-bool SameDocument(const SettingsDocument& a, const SettingsDocument& b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (size_t s = 0; s < a.size(); ++s) {
-        if (a[s].name != b[s].name || a[s].entries.size() != b[s].entries.size())
-            return false;
-        for (size_t e = 0; e < a[s].entries.size(); ++e)
-            if (a[s].entries[e].key != b[s].entries[e].key || a[s].entries[e].value != b[s].entries[e].value)
-                return false;
-    }
-    return true;
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const std::string_view text(reinterpret_cast<const char*>(data), size);
-    SettingsDocument document = ParseSettingsText(text);
-    for (size_t s = 0; s < document.size(); ++s) {
-        Require(IsUsableSettingsName(document[s].name), "a section name read is usable");
-        for (size_t later = s + 1; later < document.size(); ++later)
-            Require(!SameNameIgnoringCase(document[s].name, document[later].name), "a section is read once");
-        for (const SettingsEntry& entry : document[s].entries)
-            Require(IsUsableSettingsName(entry.key), "a key read is usable");
-    }
-    // A section without keys is not written.
-    std::erase_if(document, [](const SettingsSection& section) { return section.entries.empty(); });
-    const std::string written = FormatSettingsText(document);
-    Require(SameDocument(ParseSettingsText(written), document), "written settings read back the same");
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    SettingsText text(bytes);
+    Require(text.Text() == bytes, "reading changes nothing");
+    const std::optional<std::string> scale = text.Get("Display", "Scale");
+    const std::optional<std::string> other = text.Get("Other", "Key");
+
+    // The input is the value too: any bytes, line breaks and NULs included.
+    text.Set("Velmoor2", "CString", bytes);
+    text.Set("velmoor2", "SavedNamae", "名");
+    Require(text.Get("Velmoor2", "Cstring") == bytes, "a value written reads back the same");
+    const SettingsText written(text.Text());
+    Require(written.Get("VELMOOR2", "CString") == bytes && written.Get("Velmoor2", "SavedNamae") == "名",
+            "written values read back the same from the text");
+    Require(written.Get("Display", "Scale") == scale && written.Get("Other", "Key") == other,
+            "writing the game's values leaves the others alone");
+
+    Require(text.RemoveSection("Velmoor2"), "the section written is there to remove");
+    Require(!text.Get("Velmoor2", "CString") && !text.Get("Velmoor2", "SavedNamae"), "the erase removes every key");
+    Require(SettingsText(text.Text()).Get("Display", "Scale") == scale, "the erase leaves other sections alone");
     return 0;
 }

@@ -31,8 +31,10 @@ std::string UpdatedClearRecord(std::string_view record, int girl, int outcome)
     if (at == std::u32string::npos) {
         characters.push_back(marker);
         characters.push_back(OutcomeDigit(outcome));
-    } else if (at + 1 == characters.size()) {
-        characters.push_back(OutcomeDigit(outcome));
+    } else if (at + 1 == characters.size() || HeroineOfMarker(characters[at + 1]) != 0) {
+        // Her digit is missing (a record damaged by hand): the next character is another
+        // heroine's marker, never hers to overwrite.
+        characters.insert(at + 1, 1, OutcomeDigit(outcome));
     } else {
         characters[at + 1] = OutcomeDigit(DigitValue(characters[at + 1]) | outcome);
     }

@@ -11,8 +11,9 @@ constexpr int OutcomeConfession = 1;
 constexpr int OutcomeMutualLove = 2;
 
 // The record after heroine `girl` (1..8) was cleared with the outcome. Every other entry stays
-// as it was. A marker standing last with no digit (a record damaged by hand) gets its digit, and
-// her digit keeps only the outcome bits, so that it stays one the readers understand.
+// as it was. A marker with no digit after it (a record damaged by hand) gets its digit, inserted
+// before whatever follows, and her digit keeps only the outcome bits, so that it stays one the
+// readers understand.
 std::string UpdatedClearRecord(std::string_view record, int girl, int outcome);
 
 // An outcome digit as a number; anything but a digit reads as 0.

@@ -14,8 +14,9 @@ public:
     Image(Window& window, int left, int top, int width, int height);
     ~Image() override;
 
-    // Reads a bitmap, GIF or icon file, recognised by its contents whatever the extension.
-    // False (and the picture left as it was) when the file cannot be read.
+    // Reads a bitmap, GIF, icon or PNG file, recognised by its contents whatever the extension,
+    // no larger than the image as placed when it was made. False (and the picture left as it was)
+    // when the file cannot be read or is not such a picture.
     bool LoadPicture(const std::string& path);
     // A picture compiled into the game, by name; false when there is none.
     bool SetResourcePicture(const std::string& name);

@@ -4,13 +4,12 @@
 //   $XDG_CONFIG_HOME/<Application>/<Application>.ini   (XDG_CONFIG_HOME defaults to ~/.config)
 // for example ~/.config/Corvane/Corvane.ini holding a [Velmoor2] section. Application, section and
 // key names match without regard to ASCII case; an existing folder or file spelt in another case
-// is used as it is. Values are kept byte for byte: a backslash, line break, carriage return or
-// NUL inside a value is written as \\, \n, \r or \0.
+// is used as it is. The file's text is kept as the player wrote it (SettingsText): a write
+// changes only the lines of the value written or the section removed. A file that is a link (a
+// dotfile manager's) stays one: its target gets the new text.
 #include "platform/Outcome.h"
 
 #include <string>
-#include <string_view>
-#include <vector>
 
 namespace Platform {
 
@@ -28,25 +27,5 @@ Outcome<> DeleteSettingSection(const std::string& application, const std::string
 void OverrideSettingsDirectory(std::string directory);
 // The file that holds an application's settings; empty when no configuration directory is known.
 std::string SettingsFilePath(const std::string& application);
-
-// The file's text form. Names usable for a section or key: not empty, no control characters,
-// no '=', '[' or ']', no blank at either end.
-struct SettingsEntry {
-    std::string key;
-    std::string value;
-};
-struct SettingsSection {
-    std::string name;
-    std::vector<SettingsEntry> entries;
-};
-using SettingsDocument = std::vector<SettingsSection>;
-
-bool IsUsableSettingsName(std::string_view name);
-bool SameNameIgnoringCase(std::string_view a, std::string_view b);
-// Reads whatever is readable: lines that are neither a section header nor key=value are
-// skipped, a section that occurs twice is read as one, and of a key that occurs twice in it the
-// first counts.
-SettingsDocument ParseSettingsText(std::string_view text);
-std::string FormatSettingsText(const SettingsDocument& document);
 
 }  // namespace Platform

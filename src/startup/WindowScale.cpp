@@ -1,11 +1,13 @@
 #include "startup/WindowScale.h"
 
+#include "core/Report.h"
 #include "game/VelMain.h"
 #include "persist/DisplaySetting.h"
 #include "platform/Window.h"
 #include "talk/VelSerif.h"
 
 #include <algorithm>
+#include <string>
 
 namespace Velmoor2 {
 namespace {
@@ -50,8 +52,16 @@ int FittingWindowScale(const Platform::ScreenArea& screen)
 
 void ChooseWindowScale()
 {
+    const Platform::ScreenArea screen = Platform::OpeningScreen();
+    const int fitting = FittingWindowScale(screen);
     const int fixed = PlayersWindowScale();
-    Platform::SetWindowScale(fixed ? fixed : FittingWindowScale(Platform::OpeningScreen()));
+    // A scale fixed for a larger screen would open the main screen partly off this one.
+    if (fixed > fitting)
+        LogProblem({"",
+                    "the window scale " + std::to_string(fixed) + " fixed in the settings does not fit the "
+                        + std::to_string(screen.whole.width) + "x" + std::to_string(screen.whole.height)
+                        + " screen; the game opens at scale " + std::to_string(fitting)});
+    Platform::SetWindowScale(fixed ? std::min(fixed, fitting) : fitting);
 }
 
 }  // namespace Velmoor2

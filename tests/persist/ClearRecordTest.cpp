@@ -18,7 +18,8 @@ TEST(ClearRecord, FirstClearsAppendInOrderAndLaterOnesOrIntoTheirDigit)
 }
 
 // A digit edited by hand beyond the game's 1 to 3 keeps what it says, and the new clear is added,
-// instead of growing into a letter that reads as no clear at all; a marker left last gets its digit.
+// instead of growing into a letter that reads as no clear at all; a marker without its digit gets
+// one, and the heroine standing after it keeps her clear.
 TEST(ClearRecord, AHandEditedRecordKeepsEveryEntryAndTakesTheNewClear)
 {
     EXPECT_EQ(UpdatedClearRecord("修9潤1", 1, OutcomeMutualLove), "修3潤1");
@@ -27,5 +28,6 @@ TEST(ClearRecord, AHandEditedRecordKeepsEveryEntryAndTakesTheNewClear)
     EXPECT_EQ(UpdatedClearRecord("修8", 1, OutcomeMutualLove), "修2");
     EXPECT_EQ(UpdatedClearRecord("修8", 1, OutcomeConfession), "修1");
     EXPECT_EQ(UpdatedClearRecord("修1智", 5, OutcomeConfession), "修1智1");
+    EXPECT_EQ(UpdatedClearRecord("裕修3潤", 6, OutcomeConfession), "裕1修3潤");
     EXPECT_EQ(RecordedOutcome("修1智", 5), 0);
 }

@@ -1,5 +1,6 @@
 #include "platform/SettingsFile.h"
 
+#include "persist/DisplaySetting.h"
 #include "persist/GameSettings.h"
 #include "support/ScratchFolder.h"
 #include "support/Unprivileged.h"
@@ -55,6 +56,34 @@ TEST_F(Settings, SavedValuesComeBackFromAReadableIniInTheConfigFolder)
     EXPECT_EQ(GetGameSetting(ClearRecordKey), FullClearRecord) << "marker characters byte for byte";
     EXPECT_EQ(SettingsFilePath("Corvane"), (folder / "Corvane" / "Corvane.ini").string());
     EXPECT_EQ(FileText(), "[Velmoor2]\nSavedMyouji=鈴木\nSavedNamae=太郎\nCString="s + FullClearRecord + "\n");
+}
+
+// A player's hand-edited file, kept by a dotfile manager as a link into a folder of dotfiles
+// and saved by a Windows editor (byte order mark, CRLF): the game's writes in a whole game and
+// the data room's erase change the game's own lines and nothing else.
+TEST_F(Settings, WhatThePlayerWroteOutlivesTheGamesWritesByteForByte)
+{
+    const std::string bom = "\xEF\xBB\xBF", top = "[Display]\r\nScale=3 \r\n; wide screen\r\n\r\n";
+    const std::string bottom = "# below\r\n[Other]\r\nKey=kept\r\nno equals line\r\n";
+    fs::create_directories(folder / "dotfiles");
+    fs::create_directories(folder / "Corvane");
+    std::ofstream(folder / "dotfiles" / "Corvane.ini", std::ios::binary)
+        << bom + top + "[Velmoor2]\r\nNote=mine\r\n" + bottom;
+    fs::create_symlink("../dotfiles/Corvane.ini", folder / "Corvane" / "Corvane.ini");
+    EXPECT_EQ(PlayersWindowScale(), 3) << "read after a byte order mark";
+
+    ASSERT_TRUE(SaveGameSetting(MyoujiKey, "山田"));
+    ASSERT_TRUE(SaveGameSetting(NamaeKey, "太郎"));
+    ASSERT_TRUE(SaveGameSetting(ClearRecordKey, "和3"));
+    ASSERT_TRUE(SaveGameSetting(ClearRecordKey, "和3智1"));
+    EXPECT_TRUE(fs::is_symlink(folder / "Corvane" / "Corvane.ini")) << "the link stays a link";
+    EXPECT_EQ(FileText(),
+              bom + top + "[Velmoor2]\r\nNote=mine\r\nSavedMyouji=山田\r\nSavedNamae=太郎\r\nCString=和3智1\r\n"
+                  + bottom);
+    ASSERT_TRUE(EraseGameSettings());
+    EXPECT_EQ(FileText(), bom + top + bottom) << "the erase takes the section with its keys";
+    EXPECT_EQ(PlayersWindowScale(), 3);
+    EXPECT_EQ(fs::read_symlink(folder / "Corvane" / "Corvane.ini"), "../dotfiles/Corvane.ini");
 }
 
 TEST_F(Settings, NamesMatchWithoutRegardToCaseAndUnusableOnesAreRefused)

@@ -4,18 +4,34 @@
 #include "support/Unprivileged.h"
 
 #include <algorithm>
+#include <chrono>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <random>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
 using namespace Platform;
 namespace fs = std::filesystem;
+
+namespace {
+
+int umaskCalls = 0;
+
+}  // namespace
+
+// Every umask() call of the test program comes here: a write must not change the process's umask,
+// even for a moment, since another thread may be creating a file just then.
+extern "C" mode_t umask(mode_t mask) noexcept
+{
+    ++umaskCalls;
+    return static_cast<mode_t>(::syscall(SYS_umask, mask));
+}
 
 namespace {
 
@@ -46,7 +62,9 @@ TEST_F(AtomicFile, WritesReadsReplacesAndRemovesEveryByte)
     for (int i = 0; i < 70000; ++i)
         bytes += static_cast<char>(i * 7);
     const mode_t before = ::umask(027);
+    const int umaskCallsBefore = umaskCalls;
     const bool written = WriteFileAtomically(PathOf("data"), bytes).Ok();
+    EXPECT_EQ(umaskCalls, umaskCallsBefore) << "the process's umask is left alone";
     ::umask(before);
     ASSERT_TRUE(written);
     EXPECT_EQ(fs::status(PathOf("data")).permissions() & fs::perms::all,
@@ -61,14 +79,49 @@ TEST_F(AtomicFile, WritesReadsReplacesAndRemovesEveryByte)
     EXPECT_FALSE(FileExists(PathOf("data")));
 }
 
-TEST_F(AtomicFile, TheNextWriteClearsTemporariesLeftByAStoppedWriter)
+// A save may never come again, so reading or deleting the file clears them as well; a temporary
+// of the last few seconds may be another writer's at work and stays.
+TEST_F(AtomicFile, TemporariesLeftByAStoppedWriterGoAtTheNextReadWriteOrDelete)
 {
-    for (const char* left : {"data.tmp.aB3xYz", "data.tmp.000000"})
-        std::ofstream(PathOf(left)) << "half";
+    const std::string path = PathOf("data");
+    const auto leftBehind = [&] {
+        for (const char* left : {"data.tmp.aB3xYz", "data.tmp.000000"}) {
+            std::ofstream(PathOf(left)) << "half";
+            fs::last_write_time(PathOf(left), fs::file_time_type::clock::now() - std::chrono::minutes(2));
+        }
+    };
     std::ofstream(PathOf("data.tmp.notours.txt")) << "someone else's";
     std::ofstream(PathOf("other.tmp.aB3xYz")) << "another file's";
-    ASSERT_TRUE(WriteFileAtomically(PathOf("data"), "whole"));
+    const std::vector<std::string> others{"data.tmp.notours.txt", "other.tmp.aB3xYz"};
+    leftBehind();
+    ASSERT_TRUE(WriteFileAtomically(path, "whole"));
     EXPECT_EQ(Names(), (std::vector<std::string>{"data", "data.tmp.notours.txt", "other.tmp.aB3xYz"}));
+    leftBehind();
+    std::ofstream(PathOf("data.tmp.atWork")) << "a writer at work";
+    ASSERT_TRUE(ReadWholeFile(path));
+    EXPECT_EQ(Names(),
+              (std::vector<std::string>{"data", "data.tmp.atWork", "data.tmp.notours.txt", "other.tmp.aB3xYz"}));
+    fs::remove(PathOf("data.tmp.atWork"));
+    leftBehind();
+    ASSERT_TRUE(RemoveFile(path));
+    EXPECT_EQ(Names(), others);
+}
+
+// Through a link (a dotfile manager's) the file it points to is replaced, in its own folder.
+TEST_F(AtomicFile, AWriteThroughALinkReplacesItsTarget)
+{
+    fs::create_directory(folder / "dotfiles");
+    std::ofstream(folder / "dotfiles" / "data") << "old";
+    fs::create_symlink("dotfiles/data", folder / "link");
+    fs::create_symlink("link", folder / "data");
+    ASSERT_TRUE(WriteFileAtomically(PathOf("data"), "new"));
+    EXPECT_TRUE(fs::is_symlink(folder / "data"));
+    EXPECT_TRUE(fs::is_symlink(folder / "link"));
+    EXPECT_EQ(ReadWholeFile((folder / "dotfiles" / "data").string()).Get(), "new");
+    EXPECT_EQ(Names(), (std::vector<std::string>{"data", "dotfiles", "link"}));
+    fs::remove(folder / "dotfiles" / "data");
+    ASSERT_TRUE(WriteFileAtomically(PathOf("data"), "made")) << "a link that points nowhere yet";
+    EXPECT_EQ(ReadWholeFile((folder / "dotfiles" / "data").string()).Get(), "made");
 }
 
 TEST_F(AtomicFile, FailuresAreReportedAndKeepWhatWasThere)

@@ -35,8 +35,7 @@ protected:
     void SetUp() override
     {
         Platform::OverrideSettingsDirectory(folder.string());
-        ASSERT_TRUE(Platform::SaveSetting(SettingsApplicationName, DisplaySectionName, ScaleKey, "2"));
-        ChooseWindowScale();
+        Platform::SetWindowScale(2);
     }
     void TearDown() override
     {
@@ -75,11 +74,26 @@ TEST(WindowScale, TheLargestScaleThatFitsTheScreen)
     EXPECT_EQ(FittingWindowScale(Screen(1900, 2160)), 3);         // a tall, narrow screen: the reply window's width
 }
 
-TEST_F(AtScaleTwo, ThePlayersKeyFixesTheScaleAndOutlivesTheErase)
+// The test screen is too small for scale 2 (offscreen, 800 x 600).
+TEST_F(AtScaleTwo, ThePlayersKeyFixesTheScaleWhereItFitsAndOutlivesTheErase)
 {
-    EXPECT_EQ(Platform::WindowScale(), 2);
+    const auto chosenWith = [](const char* scale, std::string* log) {
+        EXPECT_TRUE(Platform::SaveSetting(SettingsApplicationName, DisplaySectionName, ScaleKey, scale));
+        testing::internal::CaptureStderr();
+        ChooseWindowScale();
+        *log = testing::internal::GetCapturedStderr();
+        return Platform::WindowScale();
+    };
+    const int fitting = FittingWindowScale(Platform::OpeningScreen());
+    ASSERT_LT(fitting, 4);
+    std::string log;
+    EXPECT_EQ(chosenWith("1", &log), 1);
+    EXPECT_EQ(log, "");
+    EXPECT_EQ(chosenWith("4", &log), fitting) << "lowered to the largest that fits";
+    EXPECT_NE(log.find("velmoor2: the window scale 4 fixed in the settings does not fit"), std::string::npos) << log;
+
     EXPECT_TRUE(EraseGameSettings());
-    EXPECT_EQ(PlayersWindowScale(), 2);
+    EXPECT_EQ(PlayersWindowScale(), 4);
     for (const char* chosen : {"1", "4", " 3"}) {
         ASSERT_TRUE(Platform::SaveSetting(SettingsApplicationName, DisplaySectionName, ScaleKey, chosen));
         EXPECT_EQ(PlayersWindowScale(), std::atoi(chosen)) << chosen;
@@ -154,4 +168,26 @@ TEST_F(AtScaleTwo, PicturesComeSharpFromTheDoubleSizeFilesElseEveryPixelRepeated
     shot = Photograph(main.Form);
     EXPECT_EQ(shot.Pixel(2 * 8 + 590, 390), Blue);
     EXPECT_FALSE(main.Image1.LoadPicture("MISSING.VEL"));
+}
+
+// Only the game's own kinds of picture, no larger than the slot, are read: a file of a few bytes
+// can otherwise claim a picture of gigabytes once enlarged (the benchmark measures the memory).
+TEST_F(AtScaleTwo, PicturesOfOtherKindsOrLargerThanTheirSlotAreRefused)
+{
+    static constexpr char GifOf5600Squared[] = "GIF89a\xE0\x15\xE0\x15\x80\x00\x00\x00\x00\x00\xff\xff\xff\x2c\x00"
+                                               "\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x44\x01\x00\x3b";
+    scratch.Write("BOMB.VEL", std::string(GifOf5600Squared, sizeof GifOf5600Squared - 1));
+    scratch.Write("WIDE.VEL", Bitmap::File(301, 200, [](int, int) { return Red; }));
+    scratch.Write("DRAWN.VEL",
+                  "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"300\" height=\"200\"><rect "
+                  "width=\"300\" height=\"200\" fill=\"red\"/></svg>");
+    scratch.Write("SCENE.VEL", Bitmap::File(300, 200, [](int, int) { return Blue; }));
+    scratch.Write("SCENE@2x.png", std::string(GifOf5600Squared, sizeof GifOf5600Squared - 1));
+
+    VelMain& main = TheMainScreen.Get();
+    main.Form.Show();
+    for (const char* refused : {"BOMB.VEL", "WIDE.VEL", "DRAWN.VEL"})
+        EXPECT_FALSE(main.Image1.LoadPicture(refused)) << refused;
+    ASSERT_TRUE(main.Image1.LoadPicture("SCENE.VEL")) << "a sharp rendering of another size is passed over";
+    EXPECT_EQ(Photograph(main.Form).Pixel(2 * 8 + 590, 390), Blue);
 }

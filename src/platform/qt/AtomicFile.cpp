@@ -2,8 +2,10 @@
 
 #include <cerrno>
 #include <cstring>
+#include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -60,48 +62,84 @@ std::string BaseNameOf(const std::string& path)
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-// A writer stopped in the middle (a power cut, a kill) leaves its temporary file behind; the
-// next write of the same file clears them away, so they do not pile up in the player's folder.
+// A settings file kept by a dotfile manager is a link into the player's own folder of dotfiles:
+// the write goes to the file the link points to, so the link stays and the target gets the text.
+std::string FileBehindLinks(std::string path)
+{
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat info {};
+        if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
+            return path;
+        std::string target(4096, '\0');
+        const ssize_t length = ::readlink(path.c_str(), target.data(), target.size());
+        if (length <= 0 || static_cast<size_t>(length) == target.size())
+            return path;
+        target.resize(static_cast<size_t>(length));
+        path = target.front() == '/' ? target : DirectoryOf(path) + '/' + target;
+    }
+    return path;
+}
+
+constexpr int TemporarySuffixLength = 6;
+// A writer at work renames its temporary within moments; one this old was left by a writer that
+// was stopped (a power cut, a kill).
+constexpr time_t StaleAfterSeconds = 60;
+
+// Stopped writers' temporaries are cleared whenever the file is next read, written or deleted,
+// so they do not pile up in the player's folder even when no save ever follows.
 void RemoveStaleTemporaries(const std::string& path)
 {
-    const std::string directory = DirectoryOf(path);
     const std::string prefix = BaseNameOf(path) + ".tmp.";
-    DIR* folder = ::opendir(directory.c_str());
+    DIR* folder = ::opendir(DirectoryOf(path).c_str());
     if (!folder)
         return;
+    const time_t staleBefore = ::time(nullptr) - StaleAfterSeconds;
     while (const dirent* entry = ::readdir(folder)) {
         const std::string_view name = entry->d_name;
-        if (name.size() == prefix.size() + 6 && name.substr(0, prefix.size()) == prefix)
+        struct stat info {};
+        if (name.size() == prefix.size() + TemporarySuffixLength && name.substr(0, prefix.size()) == prefix
+            && ::fstatat(::dirfd(folder), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(info.st_mode)
+            && info.st_mtime < staleBefore)
             ::unlinkat(::dirfd(folder), entry->d_name, 0);
     }
     ::closedir(folder);
 }
 
-// The permissions a newly created file gets from the player's umask, as any program's files do.
-mode_t NewFileMode()
+// A new temporary beside `path`, created with mode 0666 so that the kernel applies the player's
+// umask as to any program's files; the process's umask is never touched, since another thread
+// may be creating a file at the same moment.
+int CreateTemporary(const std::string& path, std::string& temporary)
 {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
+    static constexpr std::string_view Letters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        unsigned char random[TemporarySuffixLength] = {};
+        if (::getrandom(random, sizeof random, 0) != static_cast<ssize_t>(sizeof random))
+            return -1;
+        temporary = path + ".tmp.";
+        for (const unsigned char r : random)
+            temporary += Letters[r % Letters.size()];
+        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
 }
 
 }  // namespace
 
-Outcome<> WriteFileAtomically(const std::string& path, std::string_view bytes)
+Outcome<> WriteFileAtomically(const std::string& link, std::string_view bytes)
 {
+    const std::string path = FileBehindLinks(link);
     RemoveStaleTemporaries(path);
-    std::string temporary = path + ".tmp.XXXXXX";
-    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    std::string temporary;
+    const int fd = CreateTemporary(path, temporary);
     if (fd < 0)
-        return Failure("create", temporary, errno);
+        return Failure("create", path + ".tmp", errno);
     const auto abandon = [&](const std::string& step, int error) {
         ::close(fd);
         ::unlink(temporary.c_str());
         return Failure(step, temporary, error);
     };
-    // mkostemp makes the file private; a save or settings file is an ordinary user file.
-    if (::fchmod(fd, NewFileMode()) != 0)
-        return abandon("chmod", errno);
     if (!WriteAll(fd, bytes))
         return abandon("write", errno);
     if (::fsync(fd) != 0)
@@ -121,6 +159,7 @@ Outcome<> WriteFileAtomically(const std::string& path, std::string_view bytes)
 
 Outcome<std::optional<std::string>> ReadWholeFile(const std::string& path)
 {
+    RemoveStaleTemporaries(FileBehindLinks(path));
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
         if (errno == ENOENT)
@@ -154,6 +193,7 @@ bool FileExists(const std::string& path)
 
 Outcome<> RemoveFile(const std::string& path)
 {
+    RemoveStaleTemporaries(FileBehindLinks(path));
     if (::unlink(path.c_str()) == 0 || errno == ENOENT)
         return {};
     return Failure("delete", path, errno);

@@ -1,5 +1,6 @@
 #include "platform/Image.h"
 
+#include "platform/Application.h"
 #include "platform/Window.h"
 #include "platform/qt/QtBridge.h"
 #include "platform/qt/ResourcePicture.h"
@@ -11,6 +12,7 @@ namespace Platform {
 
 struct Image::Impl {
     ReportingWidget<QLabel>* label;
+    QSize slot;  // in design pixels
     QPixmap picture;
 
     void Show(const QPixmap& pixmap)
@@ -23,9 +25,10 @@ struct Image::Impl {
 };
 
 Image::Image(Window& window, int left, int top, int width, int height)
-    : Image(std::unique_ptr<Impl>(new Impl{new ReportingWidget<QLabel>(WidgetOf(window)), {}}))
+    : Image(std::unique_ptr<Impl>(new Impl{new ReportingWidget<QLabel>(WidgetOf(window)), {}, {}}))
 {
     Move(left, top, width, height);
+    impl_->slot = QSize(width / TwipsPerPixel, height / TwipsPerPixel);
     impl_->label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
@@ -38,7 +41,7 @@ Image::~Image() = default;
 
 bool Image::LoadPicture(const std::string& path)
 {
-    QPixmap picture = ReadScaledPicture(ToQt(path));
+    QPixmap picture = ReadScaledPictureFile(ToQt(path), impl_->slot);
     if (picture.isNull())
         return false;
     impl_->Show(picture);
