@@ -1,4 +1,4 @@
-#include "platform/SoundSystemState.h"
+#include "platform/qt/SoundSystemState.h"
 
 #include <cstdlib>
 #include <sys/stat.h>

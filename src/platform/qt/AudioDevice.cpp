@@ -1,7 +1,7 @@
-#include "platform/AudioDevice.h"
+#include "platform/qt/AudioDevice.h"
 
-#include "platform/SoundSystemState.h"
 #include "platform/Timer.h"
+#include "platform/qt/SoundSystemState.h"
 
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_mixer.h>
