@@ -1,8 +1,8 @@
 #pragma once
 // The sound device: one MIDI song and one short sound at a time. Every failure is silent: no
 // audio device, no soundfont or a missing file leaves the game quiet and nothing else changes.
-// A device that is missing is looked for again at most once a second, so sound starts when one
-// appears later.
+// A device that is missing or lost is looked for again while the game runs, so sound starts when
+// one appears later and comes back when its server does.
 #include <string>
 
 namespace Platform {

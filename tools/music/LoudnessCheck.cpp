@@ -1,13 +1,17 @@
-// velloudness: plays every song through the game's first soundfont offline and checks that the
-// game keeps one level: every song within kTolerance dB of the songs' median, and the logo
-// jingle within kTolerance dB of the title song that follows it.
+// velloudness: plays every song through a soundfont offline, with the gain the game gives it on
+// that soundfont, and checks that the game keeps one level: every song within kTolerance dB of
+// the game's song level, and the logo jingle within kTolerance dB of the title song that
+// follows it. With --gains it prints the gains that bring each song to that level instead.
 //   velloudness SOUNDFONT.sf2 JINGLE.wav TITLE.mid [SONG.mid ...]
+//   velloudness --gains SOUNDFONT.sf2 SONG.mid [SONG.mid ...]
 #include "SongRender.h"
 #include "WavReader.h"
+#include "platform/SongGains.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <exception>
 #include <filesystem>
 #include <fstream>
@@ -30,66 +34,79 @@ std::vector<uint8_t> readFile(const std::string& path)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    size_t middle = values.size() / 2;
-    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
-}
+// The names the game looks gains up by: the soundfont's own file (a link such as default-GM.sf2
+// followed) and the song's file.
+std::string soundFontName(const std::string& path) { return std::filesystem::canonical(path).filename().string(); }
 
-// Two songs at a time: the machine's two cores. The first plays alone, as FluidSynth sets up its
-// shared tables with the first synth and a second one made meanwhile could find them half done.
-std::vector<RenderedLevel> renderAll(const std::string& soundFont, const std::vector<std::string>& songs)
+std::string songName(const std::string& path) { return std::filesystem::path(path).filename().string(); }
+
+// Two songs at a time on the machine's two cores, each synth with the soundfont loaded once.
+std::vector<RenderedLevel> renderAll(const std::string& soundFont, const std::vector<std::string>& songs,
+                                     bool withGains)
 {
+    const std::string font = soundFontName(soundFont);
+    auto gain = [&](size_t i) { return withGains ? Platform::SongGainDb(font, songName(songs[i])) : 0.0; };
     std::vector<RenderedLevel> levels(songs.size());
-    levels[0] = renderLevel(soundFont, readFile(songs[0]));
-    for (size_t i = 1; i < songs.size(); i += 2) {
-        auto second = i + 1 < songs.size()
-            ? std::async(std::launch::async, [&, i] { return renderLevel(soundFont, readFile(songs[i + 1])); })
-            : std::future<RenderedLevel>();
-        levels[i] = renderLevel(soundFont, readFile(songs[i]));
-        if (second.valid())
-            levels[i + 1] = second.get();
-    }
+    auto renderEvery = [&](size_t first) {
+        SongRenderer renderer(soundFont);
+        for (size_t i = first; i < songs.size(); i += 2)
+            levels[i] = renderer.render(readFile(songs[i]), gain(i));
+    };
+    auto second = std::async(std::launch::async, renderEvery, 1);
+    renderEvery(0);
+    second.get();
     return levels;
 }
 
 int check(const std::string& soundFont, const std::string& jingle, const std::vector<std::string>& songs)
 {
-    const std::vector<RenderedLevel> levels = renderAll(soundFont, songs);
-    std::vector<double> rms;
-    for (const RenderedLevel& level : levels)
-        rms.push_back(level.rmsDb);
-    const double middle = median(rms);
+    const std::vector<RenderedLevel> levels = renderAll(soundFont, songs, true);
     int faults = 0;
-    std::printf("%-12s %8s %9s %8s %6s   (%s, median %.1f dB, allowed +-%.1f dB)\n", "song", "seconds", "RMS dB",
-                "off by", "peak", std::filesystem::path(soundFont).filename().c_str(), middle, kTolerance);
+    std::printf("%-12s %8s %7s %9s %8s %6s   (%s, level %.1f dB, allowed +-%.1f dB)\n", "song", "seconds", "gain",
+                "RMS dB", "off by", "peak", soundFontName(soundFont).c_str(), Platform::SongLevelDb, kTolerance);
     for (size_t i = 0; i < songs.size(); ++i) {
-        const double off = rms[i] - middle;
+        const double off = levels[i].rmsDb - Platform::SongLevelDb;
         const bool bad = std::abs(off) > kTolerance || levels[i].peak > 1.0;
         faults += bad;
-        std::printf("%-12s %8.1f %9.1f %+8.1f %6.2f%s\n", std::filesystem::path(songs[i]).stem().c_str(),
-                    levels[i].seconds, rms[i], off, levels[i].peak, bad ? "   <- out of balance or clipping" : "");
+        std::printf("%-12s %8.1f %+7.1f %9.1f %+8.1f %6.2f%s\n", songName(songs[i]).c_str(), levels[i].seconds,
+                    Platform::SongGainDb(soundFontName(soundFont), songName(songs[i])), levels[i].rmsDb, off,
+                    levels[i].peak, bad ? "   <- out of balance or clipping" : "");
     }
     const WavSummary logo = readWavFile(readFile(jingle));
-    const double jingleOff = logo.rmsDb - rms.front();
+    const double jingleOff = logo.rmsDb - levels.front().rmsDb;
     const bool jingleBad = std::abs(jingleOff) > kTolerance;
     faults += jingleBad;
-    std::printf("%-12s %8.1f %9.1f %+8.1f %6.2f   (against %s)%s\n", std::filesystem::path(jingle).filename().c_str(),
-                logo.seconds, logo.rmsDb, jingleOff, logo.peak, std::filesystem::path(songs.front()).stem().c_str(),
+    std::printf("%-12s %8.1f %7s %9.1f %+8.1f %6.2f   (against %s)%s\n", songName(jingle).c_str(), logo.seconds, "",
+                logo.rmsDb, jingleOff, logo.peak, songName(songs.front()).c_str(),
                 jingleBad ? "   <- out of balance" : "");
     return faults == 0 ? 0 : 1;
+}
+
+// The rows of SongGains for one soundfont, measured without gains.
+int printGains(const std::string& soundFont, const std::vector<std::string>& songs)
+{
+    const std::vector<RenderedLevel> levels = renderAll(soundFont, songs, false);
+    for (size_t i = 0; i < songs.size(); ++i)
+        std::printf("    {\"%s\", \"%s\", %.1f},  // %.1f dB, peak %.2f\n", soundFontName(soundFont).c_str(),
+                    songName(songs[i]).c_str(), Platform::SongLevelDb - levels[i].rmsDb, levels[i].rmsDb,
+                    levels[i].peak);
+    return 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
+    const bool gains = argc > 1 && std::strcmp(argv[1], "--gains") == 0;
     if (argc < 4) {
-        std::fprintf(stderr, "usage: velloudness SOUNDFONT.sf2 JINGLE.wav TITLE.mid [SONG.mid ...]\n");
+        std::fprintf(stderr,
+                     "usage: velloudness SOUNDFONT.sf2 JINGLE.wav TITLE.mid [SONG.mid ...]\n"
+                     "       velloudness --gains SOUNDFONT.sf2 SONG.mid [SONG.mid ...]\n");
         return 2;
     }
     try {
+        if (gains)
+            return printGains(argv[2], std::vector<std::string>(argv + 3, argv + argc));
         return check(argv[1], argv[2], std::vector<std::string>(argv + 3, argv + argc));
     } catch (const std::exception& error) {
         std::fprintf(stderr, "velloudness: %s\n", error.what());

@@ -1,8 +1,9 @@
-// Plays a MIDI file through a soundfont offline, the way the game's synthesizer plays it, to
+// Plays MIDI files through a soundfont offline, the way the game's synthesizer plays them, to
 // hear what a score sounds like by measuring it.
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,7 +15,22 @@ struct RenderedLevel {
     double peak = 0;      // loudest sample, 0..1 of full scale (above 1 would clip)
 };
 
-// Throws std::runtime_error when the soundfont or the file cannot be played.
-RenderedLevel renderLevel(const std::string& soundFont, const std::vector<uint8_t>& midi);
+// One synthesizer with the soundfont loaded once, for song after song.
+class SongRenderer {
+public:
+    // Throws std::runtime_error when the soundfont cannot be loaded.
+    explicit SongRenderer(const std::string& soundFont);
+    ~SongRenderer();
+    SongRenderer(const SongRenderer&) = delete;
+    SongRenderer& operator=(const SongRenderer&) = delete;
+
+    // The song at the game's music level raised by gainDb. Throws std::runtime_error when the
+    // file cannot be played.
+    RenderedLevel render(const std::vector<uint8_t>& midi, double gainDb);
+
+private:
+    struct Synth;
+    std::unique_ptr<Synth> synth_;
+};
 
 }  // namespace velmusic

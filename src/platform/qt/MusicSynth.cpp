@@ -1,9 +1,11 @@
 #include "platform/qt/MusicSynth.h"
 
+#include "platform/SongGains.h"
 #include "platform/qt/AudioDevice.h"
 
 #include <SDL2/SDL_mixer.h>
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <exception>
@@ -28,7 +30,7 @@ constexpr const char* SoundFonts[] = {
 // never waits for more than one slice.
 constexpr int SliceFrames = 256;
 // The music's overall level in the game (FluidSynth's own is 0.2, made for many voices at
-// once); the scores are balanced against each other at this level.
+// once); each song is raised or lowered from it to the game's one level (SongGains).
 constexpr double MusicGain = 0.6;
 // After a song's last event its reverb rings on this long; then the synth rests.
 constexpr int TailSeconds = 2;
@@ -39,6 +41,8 @@ fluid_synth_t* synth = nullptr;
 fluid_player_t* player = nullptr;
 long framesSinceEnd = 0;
 bool synthFailed = false;
+std::string fontName;    // the loaded soundfont's own file name, for its songs' gains
+std::string wantedSong;  // the song asked for last: it starts when a missing device appears
 
 bool Exists(const std::string& path)
 {
@@ -113,7 +117,8 @@ bool SynthReady()
         return false;
     }
     synthFailed = false;
-    Mix_HookMusic(Render, nullptr);
+    std::error_code error;
+    fontName = std::filesystem::canonical(font, error).filename().string();
     return true;
 }
 
@@ -144,17 +149,16 @@ void StopLocked()
     fluid_synth_system_reset(synth);  // the last song's notes end at once, as a closed device
 }
 
-}  // namespace
-
-bool StartSong(const std::string& path)
+bool Play(const std::string& path)
 {
-    StopSong();
     if (!SynthReady())
         return false;
     const std::vector<char> file = MidiFile(path);
     if (file.empty())
         return false;
+    const double gainDb = SongGainDb(fontName, std::filesystem::path(path).filename().string());
     std::lock_guard guard(lock);
+    fluid_synth_set_gain(synth, static_cast<float>(MusicGain * std::pow(10.0, gainDb / 20)));
     player = new_fluid_player(synth);
     if (!player)
         return false;
@@ -166,8 +170,37 @@ bool StartSong(const std::string& path)
     return true;
 }
 
+bool HasPlayer()
+{
+    std::lock_guard guard(lock);
+    return player != nullptr;
+}
+
+// Every time the device opens: the song goes on where it was when the device was lost, or the
+// song asked for while there was no device starts.
+void FeedDevice()
+{
+    Mix_HookMusic(Render, nullptr);
+    if (!HasPlayer() && !wantedSong.empty())
+        Play(wantedSong);
+}
+
+}  // namespace
+
+bool StartSong(const std::string& path)
+{
+    StopSong();
+    wantedSong = path;
+    static const bool feeding = (WhenAudioDeviceOpens(FeedDevice), true);
+    (void)feeding;
+    if (!AudioDeviceReady())
+        return false;
+    return HasPlayer() || Play(path);
+}
+
 void StopSong()
 {
+    wantedSong.clear();
     std::lock_guard guard(lock);
     StopLocked();
 }

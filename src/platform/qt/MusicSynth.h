@@ -1,13 +1,14 @@
 #pragma once
 // The songs' synthesizer: one General MIDI synth for the whole run, its soundfont loaded once on
-// the first song, fed into the open audio device. A song change only swaps the file it plays, so
-// it costs no reload and memory stays the same however many songs are played.
+// the first song, fed into the audio device each time it opens. A song change only swaps the file
+// it plays, so it costs no reload and memory stays the same however many songs are played. A song
+// whose device is lost goes on where it was once the device is back.
 #include <string>
 
 namespace Platform {
 
 // Stops the song that plays and starts the file from its beginning. False when it cannot play
-// (no soundfont, an unreadable or non-MIDI file). Needs the audio device open.
+// (no soundfont, an unreadable or non-MIDI file, no device yet: then it starts when one opens).
 bool StartSong(const std::string& path);
 void StopSong();
 // True while a song is playing; false once it has ended or was stopped.

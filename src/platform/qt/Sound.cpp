@@ -49,11 +49,7 @@ void StopSound()
 
 }  // namespace
 
-bool PlayMusicFile(const std::string& path)
-{
-    StopMusic();
-    return AudioDeviceReady() && StartSong(path);
-}
+bool PlayMusicFile(const std::string& path) { return StartSong(path); }
 
 void StopMusic() { StopSong(); }
 
