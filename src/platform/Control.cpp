@@ -5,6 +5,7 @@
 #include "platform/QtBridge.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
 
@@ -51,6 +52,8 @@ bool Control::IsVisible() const { return !widget_->isHidden(); }
 void Control::SetEnabled(bool enabled) { widget_->setEnabled(enabled); }
 bool Control::IsEnabled() const { return widget_->isEnabled(); }
 void Control::SetToolTip(const std::string& text) { widget_->setToolTip(ToQt(text)); }
+void Control::SetFocus() { widget_->setFocus(Qt::OtherFocusReason); }
+bool Control::HasFocus() const { return widget_->hasFocus(); }
 
 void Control::OnClick(std::function<void()> handler) { mouse_->click = std::move(handler); }
 void Control::OnDoubleClick(std::function<void()> handler) { mouse_->doubleClick = std::move(handler); }
@@ -107,6 +110,20 @@ void Control::SimulateMouseMove(int shift)
 {
     if (widget_->isEnabled() && widget_->isVisible())
         Send(widget_, QEvent::MouseMove, 0, shift);
+}
+
+void Control::SimulateKey(Key key)
+{
+    const int code = key == Key::Enter ? Qt::Key_Return : key == Key::KeypadEnter ? Qt::Key_Enter : Qt::Key_Space;
+    const Qt::KeyboardModifiers keypad = key == Key::KeypadEnter ? Qt::KeypadModifier : Qt::NoModifier;
+    const QString text = key == Key::Space ? QStringLiteral(" ") : QStringLiteral("\r");
+    QPointer<QWidget> guard(widget_);
+    QKeyEvent press(QEvent::KeyPress, code, keypad, text);
+    QApplication::sendEvent(widget_, &press);
+    if (!guard)
+        return;
+    QKeyEvent release(QEvent::KeyRelease, code, keypad, text);
+    QApplication::sendEvent(widget_, &release);
 }
 
 void Control::SimulateMouseDown(int button, int shift)
