@@ -1,8 +1,8 @@
 #include "platform/MessageBox.h"
 
 #include "platform/Application.h"
-#include "platform/QtBridge.h"
 #include "platform/Window.h"
+#include "platform/qt/QtBridge.h"
 
 #include <QIcon>
 #include <QLabel>
