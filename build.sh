@@ -11,7 +11,8 @@ cd "$(dirname "$0")"
 mode=${1:-test}
 packages=(cmake g++ make pkg-config libgtest-dev qt6-base-dev qt6-svg-dev qt6-translations-l10n
   libsdl2-mixer-dev libfluidsynth-dev libasound2-dev librsvg2-dev librsvg2-bin fluid-soundfont-gm timgm6mb-soundfont fonts-ipafont-gothic fonts-ipafont-mincho fonts-urw-base35
-  libgl-dev xvfb xauth faketime pulseaudio pulseaudio-utils sox libxtst-dev clang clang-format libclang-rt-14-dev dpkg-dev desktop-file-utils appstream lintian)
+  libgl-dev xvfb xauth x11-utils openbox weston xwayland qt6-wayland imagemagick faketime pulseaudio pulseaudio-utils sox
+  libxtst-dev clang clang-format libclang-rt-14-dev dpkg-dev desktop-file-utils appstream lintian)
 if [ "$(id -u)" = 0 ]; then sudo=; else sudo=sudo; fi
 $sudo apt-get update -qq
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${packages[@]}" >/dev/null

@@ -1,7 +1,7 @@
 #include "extras/VelAlbum.h"
 
-#include "core/CenterForm.h"
 #include "core/StoryScript.h"
+#include "scene/MainStage.h"
 #include "scene/Scenes.h"
 
 namespace Velmoor2 {
@@ -30,11 +30,15 @@ VelAlbum::VelAlbum()
     Label1.SetForeColour(Platform::Rgb(64, 32, 16));
 }
 
+// Over the main screen, where it stands now, as designed: centred on the screen and lifted 100
+// twips where the main screen stands centred and lifted 1200.
 void VelAlbum::Form_Load()
 {
     LastPortrait = NothingShown;
-    CenterForm(Form);
-    Form.MoveTo(Form.Left(), Form.Top() - 100);
+    Platform::Window& mainScreen = TheMainStage().StageWindow();
+    Form.SetOwner(mainScreen);
+    Form.MoveTo(mainScreen.Left() + (mainScreen.Width() - Form.Width()) / 2,
+                mainScreen.Top() + (mainScreen.Height() - Form.Height()) / 2 + 1200 - 100);
 }
 
 void VelAlbum::HideForUnload() { Form.Hide(); }

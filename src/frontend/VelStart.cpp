@@ -175,6 +175,7 @@ void VelStart::Label1_Click(int index)
         }
         ShowMenu(false);
         LOADOK.SetVisible(true);
+        LOADOK.SetFocus();  // Enter continues, as the guide asks
         Serif.SetCaption(Guide("continue", "load confirm"));
         break;
     case 2:

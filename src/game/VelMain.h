@@ -63,6 +63,7 @@ public:
     void SetClock(const std::string& text) override;
     void StopClock() override;
     void EnablePlaces(const std::array<bool, 7>& enabled) override;
+    Platform::Window& StageWindow() override { return Form; }
 
 private:
     bool walkFrame_ = false;

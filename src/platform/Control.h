@@ -24,6 +24,9 @@ public:
     void SetEnabled(bool enabled);
     bool IsEnabled() const;
     void SetToolTip(const std::string& text);
+    // The keyboard's input goes to this control (Enter presses a focused button).
+    void SetFocus();
+    bool HasFocus() const;
 
     // Mouse events, with button and modifiers (Shift = 1, Ctrl = 2, Alt = 4), positions in twips.
     void OnClick(std::function<void()> handler);
@@ -39,6 +42,9 @@ public:
     void SimulateMouseDown(int button, int shift);
     void SimulateDoubleClick(int shift = 0);
     void SimulateMouseMove(int shift = 0);
+    // A key pressed and released while the control has the focus.
+    enum class Key { Enter, KeypadEnter, Space };
+    void SimulateKey(Key key);
 
 protected:
     // What the window system shows for the control; each backend defines it.

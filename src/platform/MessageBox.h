@@ -17,8 +17,14 @@ constexpr int AnswerCancel = 2;
 constexpr int AnswerYes = 6;
 constexpr int AnswerNo = 7;
 
-// Waits for the player's answer; lines of the text are joined by CR LF.
-int ShowMessageBox(const std::string& text, int flags, const std::string& title);
+class Window;
+
+// Waits for the player's answer; lines of the text are joined by CR LF. The box belongs to its
+// owner and opens over it; without one named, to the game window the player is at.
+int ShowMessageBox(const std::string& text, int flags, const std::string& title, Window* owner = nullptr);
+
+// Whether a box with this text shows all of it at the window scale in force (tests).
+bool MessageBoxShowsWholeText(const std::string& text, int flags, const std::string& title);
 
 // Tests answer message boxes: the hook gets text, flags and title and returns the answer.
 using MessageBoxHook = std::function<int(const std::string& text, int flags, const std::string& title)>;

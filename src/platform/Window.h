@@ -25,6 +25,11 @@ public:
     Window(const Window&) = delete;
     Window& operator=(const Window&) = delete;
 
+    // The window this one is opened from (the reply window, the album and message boxes belong
+    // to the main screen): it stays above its owner and is no taskbar entry of its own. Named
+    // before the window is first shown; the screen places it from where its owner is now.
+    void SetOwner(Window& owner);
+
     void Show();
     // Waits, pumping events, until the window is hidden or destroyed. Other windows take no input
     // meanwhile, but their timers keep ticking.

@@ -5,6 +5,10 @@
 #include <array>
 #include <string>
 
+namespace Platform {
+class Window;
+}
+
 namespace Velmoor2 {
 
 class MainStage {
@@ -22,6 +26,8 @@ public:
     virtual void StopClock() = 0;
     // Place n (1..7) is element n - 1.
     virtual void EnablePlaces(const std::array<bool, 7>& enabled) = 0;
+    // The window itself: the reply window and the album belong to it and open placed from it.
+    virtual Platform::Window& StageWindow() = 0;
 };
 
 // How the main screen is reached: created on first use and gone after closing, as every screen.

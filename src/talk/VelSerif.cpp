@@ -1,7 +1,7 @@
 #include "talk/VelSerif.h"
 
 #include "core/GameState.h"
-#include "platform/Application.h"
+#include "scene/MainStage.h"
 #include "talk/Conversation.h"
 
 namespace Velmoor2 {
@@ -18,7 +18,15 @@ VelSerif::VelSerif()
     Form.OnCloseRequest([] {});
 }
 
-void VelSerif::Form_Load() { Form.MoveTo((Platform::DisplayWidthTwips() - Form.Width()) / 2, SerifTop); }
+// Centred 50 twips below the main screen, where that stands now: the player may have moved it
+// since it loaded.
+void VelSerif::Form_Load()
+{
+    Platform::Window& mainScreen = TheMainStage().StageWindow();
+    Form.SetOwner(mainScreen);
+    SerifTop = static_cast<Integer>(mainScreen.Top() + mainScreen.Height() + 50);
+    Form.MoveTo(mainScreen.Left() + (mainScreen.Width() - Form.Width()) / 2, SerifTop);
+}
 
 void VelSerif::Command1_Click(int index) { AnswerTalk(index + 1); }
 

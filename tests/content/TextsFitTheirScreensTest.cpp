@@ -1,14 +1,17 @@
 // Every text the story and the data files put on a screen fits where it is drawn: the scene
-// text under the picture, the reply buttons and the album's caption, with names of a usual
-// length spliced in. A text cut off at its last line is lost to the player.
+// text under the picture, the reply buttons, the album's caption and the message boxes, with
+// names of a usual length spliced in. A text cut off at its last line is lost to the player.
 #include "core/GameState.h"
 #include "core/StoryFiles.h"
 #include "core/StoryScript.h"
 #include "extras/VelAlbum.h"
 #include "game/VelMain.h"
+#include "persist/SaveFile.h"
 #include "platform/Application.h"
 #include "platform/AtomicFile.h"
+#include "platform/MessageBox.h"
 #include "support/CurrentFolder.h"
+#include "support/ScratchFolder.h"
 #include "talk/ConversationFiles.h"
 #include "talk/VelSerif.h"
 
@@ -146,6 +149,34 @@ TEST_P(TextsFit, EveryReplyFitsOnItsButtonAndEveryAlbumThoughtItsLine)
             thoughtLine.SetCaption(thought);
             EXPECT_TRUE(thoughtLine.ShowsWholeCaption()) << "album: " << thought;
         });
+}
+
+TEST_P(TextsFit, EveryMessageBoxShowsAllOfItsText)
+{
+    // The longest the player meets: a save cut short at 16 lines, refused with the promise that
+    // it was kept, and the design's own boxes.
+    std::string cutShort;
+    {
+        ScratchFolder scratch;
+        std::string lines;
+        for (int line = 0; line < 16; ++line)
+            lines += "1" + CrLf;
+        scratch.Write(SaveFileName, lines);
+        const auto refused = ReadSaveFile();
+        ASSERT_FALSE(refused.Ok());
+        cutShort = refused.Failure().message;
+    }
+    const std::vector<std::pair<std::string, int>> boxes = {
+        {cutShort, Platform::MbOkExclamation},
+        {"Velmoor を終了します。" + CrLf + "次回、続きを遊ぶために、データをセーブしますか？" + CrLf
+             + "（セーブしないと次回、続きができません）",
+         Platform::MbYesNoCancelExclamation},
+        {"全てのデータをクリアします（一人もクリアしていない状態に戻します）！よろしいですか？",
+         Platform::MbYesNoInformationDefaultNo},
+        {"ここではゲームの中断はできません", Platform::MbOkExclamation},
+    };
+    for (const auto& [text, flags] : boxes)
+        EXPECT_TRUE(Platform::MessageBoxShowsWholeText(text, flags, "Velmoor Episode2")) << text;
 }
 
 INSTANTIATE_TEST_SUITE_P(AtScale, TextsFit, testing::Values(1, 2));

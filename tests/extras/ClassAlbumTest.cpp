@@ -49,6 +49,8 @@ TEST_F(ClassAlbum, TheFirstClickedGirlIsPickedAtACostOfTwoWhicheverPhotoClosesTh
     Platform::SetIdleHook([] {
         if (TheClassAlbum.IsLoaded()) {
             EXPECT_EQ(TheClassAlbum.Get().Label1.Caption(), Thought("decision"));
+            // The album covers the main screen's click prompt: the thought says what to do.
+            EXPECT_NE(Thought("decision").find("クリック"), std::string::npos);
             TheClassAlbum.Get().Image1[6]->SimulateClick();  // a boy: nothing
             TheClassAlbum.Get().Image1[0]->SimulateClick();
         }

@@ -135,7 +135,9 @@ TEST_F(StartScreen, AContinuedGameStartsAtItsSavedMinuteAndPlaceAndTheSaveIsGone
     ASSERT_TRUE(WriteSaveFile(AGameAtTheGymnasium()));
     start->Label1[1]->SimulateClick();
     ASSERT_TRUE(start->LOADOK.IsVisible());
-    start->LOADOK.SimulateClick();
+    Platform::PumpEvents();
+    ASSERT_TRUE(start->LOADOK.HasFocus()) << "Enter continues";
+    start->LOADOK.SimulateKey(Platform::Control::Key::Enter);
 
     EXPECT_FALSE(TheStartScreen.IsLoaded());
     EXPECT_FALSE(std::filesystem::exists(SaveFileName));

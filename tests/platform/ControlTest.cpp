@@ -1,5 +1,7 @@
-// Controls and their window may go in either order: a screen's window can be destroyed before
-// the controls that stand on it.
+// Controls and their window may go in either order, and the keyboard presses a focused button
+// as on Windows.
+#include "platform/Application.h"
+#include "platform/CommandButton.h"
 #include "platform/Label.h"
 #include "platform/Window.h"
 
@@ -14,4 +16,20 @@ TEST(Control, AWindowGoneBeforeItsControlsLeavesThemHarmless)
     window.reset();
     label.reset();  // must not touch the freed widget
     SUCCEED();
+}
+
+TEST(Control, EnterAndTheKeypadsEnterPressTheFocusedButtonAsSpaceDoes)
+{
+    Platform::Window window(3000, 2000, "", Platform::Border::Fixed);
+    Platform::CommandButton button(window, 0, 0, 1500, 375);
+    int presses = 0;
+    button.OnClick([&presses] { ++presses; });
+    window.Show();
+    button.SetFocus();
+    Platform::PumpEvents();
+    ASSERT_TRUE(button.HasFocus());
+    button.SimulateKey(Platform::Control::Key::Enter);
+    button.SimulateKey(Platform::Control::Key::KeypadEnter);
+    button.SimulateKey(Platform::Control::Key::Space);
+    EXPECT_EQ(presses, 3);
 }

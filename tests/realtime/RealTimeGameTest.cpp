@@ -1,9 +1,11 @@
 // Games played through the real program's timers and real X input, with time compressed: the
 // clock runs under a phone call left waiting, a girl left unanswered at 5:00 PM cannot pull the
-// player back into play, the title's pointer and fade behave, and the system can end the game.
+// player back into play, the title's pointer and fade behave, the system can end the game, and
+// on a real desktop the windows land where designed and stay with the main screen.
 #include "persist/SaveFile.h"
 #include "platform/Input.h"
 #include "realtime/RealTimePlayer.h"
+#include "realtime/XDesktop.h"
 #include "scene/Scenes.h"
 #include "support/SharedScratch.h"
 #include "talk/VelSerif.h"
@@ -216,4 +218,114 @@ TEST_F(RealTimeGame, TheSystemEndsTheGameAtOnceAndNothingIsWritten)
     after.merge(Snapshot(VEL_GAME_DIR));
     EXPECT_EQ(after, before);
     EXPECT_FALSE(fs::exists(SaveFileName));
+}
+
+// Under a window manager (CTest runs the games under openbox): the logo centred, the main
+// screen lifted; the reply window opens centred under the main screen where the player has
+// moved it, belongs to it, stays above it when the main screen is clicked and takes the
+// keyboard; the quit box opens over the main screen.
+TEST_F(RealTimeGame, TheWindowsStayWithTheMainScreen)
+{
+    EXPECT_EXIT(
+        {
+            RealTimePlayer player;
+            player.realMessageBoxes = true;
+            XDesktop desktop;
+            const auto pixels = [](int twips) { return twips * Platform::WindowScale() / 15; };
+            const auto near = [](int a, int b, int by) { return a >= b - by && a <= b + by; };
+            bool logoSeen = false;
+            int step = 0;
+            int waitedForTheMove = 0;
+            XDesktop::Shown movedTo;
+            player.onLogo = [&](Demoform& logo) {
+                const auto shown = desktop.Find(logo.Form.Caption());
+                RealTimePlayer::Expect(shown.has_value(), "the logo is an X window");
+                RealTimePlayer::Expect(near(shown->CentreX(), desktop.ScreenWidth() / 2, 1)
+                                           && near(shown->CentreY(), desktop.ScreenHeight() / 2, 1),
+                                       "the logo is centred");
+                logoSeen = true;
+            };
+            player.inPlay = [&](VelMain& main) {
+                const auto mainShown = desktop.Find(main.Form.Caption());
+                RealTimePlayer::Expect(mainShown.has_value(), "the main screen is an X window");
+                const XDesktop::Shown& m = *mainShown;
+                if (!main.Label3.Caption().empty()) {
+                    player.x.Click(main.Image1);
+                } else if (step == 0) {
+                    RealTimePlayer::Expect(logoSeen, "the logo was seen");
+                    // Lifted 1200 twips above the centre; its title bar makes up the rest. It is
+                    // placed before the window manager has framed it, from a frame of Windows' size.
+                    RealTimePlayer::Expect(near(m.CentreX(), desktop.ScreenWidth() / 2, 8)
+                                               && near(m.CentreY(), desktop.ScreenHeight() / 2 - pixels(1200), 30),
+                                           "the main screen stands centred and lifted, not with its middle at "
+                                               + std::to_string(m.CentreX()) + ", " + std::to_string(m.CentreY()));
+                    // The player moves it by its title bar.
+                    player.x.Drag({m.left + 60, m.top - 8}, {m.left + 150, m.top + 42});
+                    movedTo = m;
+                    movedTo.left += 90;
+                    movedTo.top += 50;
+                    step = 1;
+                } else if (step == 1 && !TheReplyDialog.IsLoaded()) {
+                    const bool moved = near(m.left, movedTo.left, 1) && near(m.top, movedTo.top, 1);
+                    if (!moved && ++waitedForTheMove < 20)
+                        return;  // the window manager takes its time
+                    RealTimePlayer::Expect(moved,
+                                           "the main screen went where the player moved it, not to "
+                                               + std::to_string(m.left) + ", " + std::to_string(m.top));
+                    // Time passes at the hidden spot until a girl comes by at 4:36.
+                    player.x.Click(main.KaKushiDummy, 3, Platform::ShiftKey | Platform::CtrlKey);
+                } else if (step == 1) {
+                    const auto r = desktop.Find("Velmoor Episode2 Serif");
+                    RealTimePlayer::Expect(r.has_value() && r->owner == m.id,
+                                           "the reply window belongs to the main screen");
+                    RealTimePlayer::Expect(near(r->CentreX(), m.CentreX(), 1) && r->top - m.Bottom() >= pixels(50) - 1
+                                               && r->top - m.Bottom() <= pixels(50) + 12,
+                                           "the reply window stands centred 50 twips under the main screen");
+                    RealTimePlayer::Expect(TheReplyDialog.Get().Command1[0]->HasFocus() && desktop.HasFocus(r->id),
+                                           "the reply window takes the keyboard");
+                    player.x.Click(main.lblClock);
+                    step = 2;
+                } else if (step == 2) {
+                    const auto r = desktop.Find("Velmoor Episode2 Serif");
+                    RealTimePlayer::Expect(r && desktop.IsAbove(r->id, m.id),
+                                           "the reply window stays above the main screen clicked");
+                    player.x.Click(TheReplyDialog.Get().Label1);  // back to the replies
+                    step = 3;
+                } else if (step == 3) {
+                    player.x.Press("KP_Enter");
+                    step = 4;
+                } else if (step == 4) {
+                    RealTimePlayer::Expect(!TheReplyDialog.IsLoaded() && GamePhase == FreeAtPlace,
+                                           "the keypad's Enter pressed the focused reply");
+                    std::optional<XDesktop::Shown> box;
+                    // The box waits for its answer; the player's other hand gives it from here.
+                    std::thread answer([&box, owner = m.id] {
+                        XDesktop seen;
+                        XInput keys;
+                        for (int tries = 0; tries < 300; ++tries) {
+                            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+                            if (const auto shown = seen.Find("Velmoor Episode2", owner)) {
+                                box = shown;
+                                keys.Press("Escape");  // キャンセル: play goes on
+                            } else if (box) {
+                                return;
+                            } else if (tries == 60) {
+                                RealTimePlayer::Fail("no quit box belongs to the main screen");
+                            }
+                        }
+                        RealTimePlayer::Fail("the quit box stays open");
+                    });
+                    main.Form.SimulateCloseBox();
+                    answer.join();
+                    RealTimePlayer::Expect(box && box->owner == m.id, "the quit box belongs to the main screen");
+                    RealTimePlayer::Expect(
+                        near(box->CentreX(), m.CentreX(), 4) && near(box->CentreY(), m.CentreY(), 24),
+                        "the quit box opens over the main screen, not with its middle at "
+                            + std::to_string(box->CentreX()) + ", " + std::to_string(box->CentreY()));
+                    RealTimePlayer::Pass("the windows stay together");
+                }
+            };
+            player.Play();
+        },
+        testing::ExitedWithCode(0), "the windows stay together");
 }

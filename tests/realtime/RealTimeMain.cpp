@@ -14,7 +14,6 @@ int main(int argc, char** argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
     GTEST_FLAG_SET(death_test_style, "threadsafe");
-    setenv("QT_QPA_PLATFORM", "xcb", 1);
     setenv("SDL_AUDIODRIVER", "dummy", 0);
     Platform::StartApplication();
     return RUN_ALL_TESTS();

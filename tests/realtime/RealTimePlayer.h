@@ -5,6 +5,7 @@
 // waits a little after each input for the window system to deliver it.
 #include "core/GameState.h"
 #include "extras/VelAlbum.h"
+#include "frontend/Demoform.h"
 #include "frontend/VelStart.h"
 #include "frontend/VelTitle.h"
 #include "game/VelMain.h"
@@ -28,18 +29,24 @@ public:
     std::function<void(Velmoor2::VelMain&)> inPlay;
     // What he does on the title instead of clicking its start label; empty: he clicks it.
     std::function<void(Velmoor2::VelTitle&)> onTitle;
+    // What he looks at while the logo plays.
+    std::function<void(Velmoor2::Demoform&)> onLogo;
     std::vector<std::string> messages;  // the message boxes shown to him
+    // Message boxes open on the screen and wait for his real answer instead of being answered
+    // No at once (and noted in `messages`).
+    bool realMessageBoxes = false;
     XInput x;
 
     [[noreturn]] void Play()
     {
         if (!x.Connected())
             Fail("no X display");
-        Platform::SetMessageBoxHook([this](const std::string& text, int, const std::string&) {
-            messages.push_back(text);
-            std::fprintf(stderr, "message box: %s\n", text.c_str());
-            return Platform::AnswerNo;
-        });
+        if (!realMessageBoxes)
+            Platform::SetMessageBoxHook([this](const std::string& text, int, const std::string&) {
+                messages.push_back(text);
+                std::fprintf(stderr, "message box: %s\n", text.c_str());
+                return Platform::AnswerNo;
+            });
         Platform::SetIdleHook([this] { Act(); });
         Velmoor2::StartUp();
         for (;;)
@@ -80,7 +87,11 @@ private:
             Fail("stuck at minute " + std::to_string(GameMinute) + ", phase " + std::to_string(GamePhase));
         if (Clock::now() < restUntil_)
             return;
-        if (TheTitleScreen.IsLoaded() && TheTitleScreen.Get().Form.IsVisible()) {
+        if (TheLogoDemo.IsLoaded() && TheLogoDemo.Get().Form.IsVisible()) {
+            if (!onLogo)
+                return;
+            onLogo(TheLogoDemo.Get());
+        } else if (TheTitleScreen.IsLoaded() && TheTitleScreen.Get().Form.IsVisible()) {
             if (onTitle)
                 onTitle(TheTitleScreen.Get());
             else

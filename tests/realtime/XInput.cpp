@@ -59,3 +59,22 @@ void XInput::Type(const std::string& text)
     }
     XFlush(X(display_));
 }
+
+void XInput::Press(const std::string& keyName)
+{
+    const KeyCode code = XKeysymToKeycode(X(display_), XStringToKeysym(keyName.c_str()));
+    XTestFakeKeyEvent(X(display_), code, True, CurrentTime);
+    XTestFakeKeyEvent(X(display_), code, False, CurrentTime);
+    XFlush(X(display_));
+}
+
+void XInput::Drag(Platform::ScreenPoint from, Platform::ScreenPoint to)
+{
+    MoveTo(from);
+    XTestFakeButtonEvent(X(display_), 1, True, CurrentTime);
+    constexpr int Steps = 8;
+    for (int step = 1; step <= Steps; ++step)
+        MoveTo({from.x + (to.x - from.x) * step / Steps, from.y + (to.y - from.y) * step / Steps});
+    XTestFakeButtonEvent(X(display_), 1, False, CurrentTime);
+    XFlush(X(display_));
+}

@@ -22,6 +22,10 @@ public:
     }
     // Letters and digits typed on the keyboard.
     void Type(const std::string& text);
+    // One key pressed and released, by its X name ("Return", "KP_Enter", "Escape").
+    void Press(const std::string& keyName);
+    // The left button held from one point to another, as a window is moved by its title bar.
+    void Drag(Platform::ScreenPoint from, Platform::ScreenPoint to);
 
 private:
     void Modifiers(int shift, bool down);

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 
 namespace Platform {
 namespace {
@@ -22,15 +23,35 @@ constexpr int DesignFontPixels = 12;
 
 QApplication* app() { return static_cast<QApplication*>(QCoreApplication::instance()); }
 
+// The game places its windows by design (the logo centred, the main screen lifted, the replies
+// under it), which a Wayland client may not do. On a Wayland desktop it runs on X through
+// XWayland, as every GNOME and Plasma desktop offers, unless the player names a platform.
+bool OnWaylandDesktop()
+{
+    const auto set = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value && *value;
+    };
+    const char* session = std::getenv("XDG_SESSION_TYPE");
+    const bool wayland = set("WAYLAND_DISPLAY") || (session && std::string_view(session) == "wayland");
+    return wayland && !set("QT_QPA_PLATFORM");
+}
+
 }  // namespace
 
 void StartApplication()
 {
     if (QCoreApplication::instance())
         return;
-    static int argc = 1;
     static char name[] = "velmoor2";
-    static char* argv[] = {name, nullptr};
+    static char platform[] = "-platform";
+    static char onX[] = "xcb;wayland";  // Wayland itself only where XWayland is missing
+    static char* argv[] = {name, nullptr, nullptr, nullptr};
+    static int argc = 1;
+    if (OnWaylandDesktop()) {
+        argv[argc++] = platform;
+        argv[argc++] = onX;
+    }
     QApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     new QApplication(argc, argv);
     QApplication::setApplicationName("velmoor2");

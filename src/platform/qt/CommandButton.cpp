@@ -1,9 +1,12 @@
 #include "platform/CommandButton.h"
 
+#include "platform/Application.h"
 #include "platform/Window.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/QtBridge.h"
 
+#include <QKeyEvent>
+#include <QPainter>
 #include <QPushButton>
 
 namespace Platform {
@@ -14,12 +17,32 @@ struct CommandButton::Impl {
 
 namespace {
 
-// A button that reports its click through the game's handler; keyboard presses (space) click too.
+// A button that reports its click through the game's handler. The keyboard presses it as on
+// Windows: Space, Enter and the keypad's Enter; the button with the focus wears a dotted frame
+// as wide as a pixel of the window scale, so the mark shows at every scale.
 class GameButton : public ReportingWidget<QPushButton> {
 public:
     using ReportingWidget<QPushButton>::ReportingWidget;
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat()) {
+            click();
+            return;
+        }
+        QPushButton::keyPressEvent(event);
+    }
+    void paintEvent(QPaintEvent* event) override
+    {
+        QPushButton::paintEvent(event);
+        if (!hasFocus())
+            return;
+        const int pixel = WindowScale();
+        QPainter painter(this);
+        painter.setPen(QPen(palette().color(QPalette::ButtonText), pixel, Qt::DotLine));
+        painter.drawRect(rect().adjusted(3 * pixel, 3 * pixel, -3 * pixel - 1, -3 * pixel - 1));
+    }
     void mousePressEvent(QMouseEvent* event) override
     {
         QPushButton::mousePressEvent(event);

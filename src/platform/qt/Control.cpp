@@ -5,6 +5,7 @@
 #include "platform/qt/QtBridge.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
 
@@ -43,6 +44,8 @@ bool Control::IsVisible() const { return !impl_->widget->isHidden(); }
 void Control::SetEnabled(bool enabled) { impl_->widget->setEnabled(enabled); }
 bool Control::IsEnabled() const { return impl_->widget->isEnabled(); }
 void Control::SetToolTip(const std::string& text) { impl_->widget->setToolTip(ToQt(text)); }
+void Control::SetFocus() { impl_->widget->setFocus(Qt::OtherFocusReason); }
+bool Control::HasFocus() const { return impl_->widget->hasFocus(); }
 
 void Control::OnClick(std::function<void()> handler) { impl_->mouse.click = std::move(handler); }
 void Control::OnDoubleClick(std::function<void()> handler) { impl_->mouse.doubleClick = std::move(handler); }
@@ -99,6 +102,20 @@ void Control::SimulateMouseMove(int shift)
 {
     if (impl_->widget->isEnabled() && impl_->widget->isVisible())
         Send(impl_->widget, QEvent::MouseMove, 0, shift);
+}
+
+void Control::SimulateKey(Key key)
+{
+    const int code = key == Key::Enter ? Qt::Key_Return : key == Key::KeypadEnter ? Qt::Key_Enter : Qt::Key_Space;
+    const Qt::KeyboardModifiers keypad = key == Key::KeypadEnter ? Qt::KeypadModifier : Qt::NoModifier;
+    const QString text = key == Key::Space ? QStringLiteral(" ") : QStringLiteral("\r");
+    QPointer<QWidget> guard(impl_->widget);
+    QKeyEvent press(QEvent::KeyPress, code, keypad, text);
+    QApplication::sendEvent(guard, &press);
+    if (!guard)
+        return;
+    QKeyEvent release(QEvent::KeyRelease, code, keypad, text);
+    QApplication::sendEvent(guard, &release);
 }
 
 void Control::SimulateMouseDown(int button, int shift)

@@ -16,6 +16,9 @@ namespace Platform {
 class Window;
 
 QWidget* WidgetOf(Window& window);
+// The game window the player is at (or was last shown): message boxes without a named owner
+// belong to it.
+QWidget* ActiveGameWindow();
 QString ToQt(const std::string& text);
 std::string FromQt(const QString& text);
 QColor ToQColor(Colour colour);

@@ -5,12 +5,14 @@
 #include "platform/qt/ResourcePicture.h"
 #include "platform/qt/ScaledPicture.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QWindow>
 #include <cmath>
 
 namespace Platform {
@@ -52,7 +54,20 @@ struct Window::Impl {
     QPointer<GameWindow> widget;
 };
 
+namespace {
+
+QPointer<GameWindow> lastShown;
+
+}  // namespace
+
 QWidget* WidgetOf(Window& window) { return window.impl().widget; }
+
+QWidget* ActiveGameWindow()
+{
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    return lastShown && lastShown->isVisible() ? lastShown.data() : nullptr;
+}
 
 Window::Window(int clientWidthTwips, int clientHeightTwips, const std::string& caption, Border border)
     : impl_(std::make_unique<Impl>())
@@ -73,8 +88,21 @@ Window::Window(int clientWidthTwips, int clientHeightTwips, const std::string& c
 
 Window::~Window() { delete impl_->widget.data(); }
 
+void Window::SetOwner(Window& owner)
+{
+    GameWindow* widget = impl_->widget;
+    QWidget* ownerWidget = WidgetOf(owner);
+    // A dialog's type: only a dialog is kept with its owner by the window system (transient for
+    // it). No parent widget, so either window can go first.
+    widget->setWindowFlags((widget->windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog);
+    widget->winId();
+    ownerWidget->winId();
+    widget->windowHandle()->setTransientParent(ownerWidget->windowHandle());
+}
+
 void Window::Show()
 {
+    lastShown = impl_->widget;
     impl_->widget->show();
     impl_->widget->raise();
     impl_->widget->activateWindow();
