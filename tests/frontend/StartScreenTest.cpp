@@ -1,5 +1,5 @@
 // The start screen: the greeting by hour, the menu's colours, name entry and the new game it
-// starts, the continued game, and the data room's gate.
+// starts, a damaged save, and the data room's gate.
 #include "core/Random.h"
 #include "media/CV_Midi.h"
 #include "persist/GameSettings.h"
@@ -24,19 +24,6 @@ protected:
     }
     VelStart* start = nullptr;
 };
-
-SavedGame AGameAtTheGymnasium()
-{
-    SavedGame game;
-    game.myouji = "榊";
-    game.namae = "透";
-    game.gameMinute = 17;
-    game.love = {0, 5, -3, 2, 0, 9, 1};
-    game.metFlag = {0, 1, 0, 1, 0, 0, 1};
-    game.targetGirl = 6;
-    game.currentPlace = 5;
-    return game;
-}
 
 }  // namespace
 
@@ -127,27 +114,6 @@ TEST_F(StartScreen, TheNextRunFindsTheLastNamesInTheBoxes)
     start->Label1[0]->SimulateClick();
     EXPECT_EQ(start->Picture1.Text1.Text(), "高瀬");
     EXPECT_EQ(start->Picture1.Text2.Text(), "悠");
-}
-
-TEST_F(StartScreen, AContinuedGameStartsAtItsSavedMinuteAndPlaceAndTheSaveIsGone)
-{
-    ScratchFolder folder;
-    ASSERT_TRUE(WriteSaveFile(AGameAtTheGymnasium()));
-    start->Label1[1]->SimulateClick();
-    ASSERT_TRUE(start->LOADOK.IsVisible());
-    start->LOADOK.SimulateClick();
-
-    EXPECT_FALSE(TheStartScreen.IsLoaded());
-    EXPECT_FALSE(std::filesystem::exists(SaveFileName));
-    EXPECT_FALSE(TheClassAlbum.IsLoaded()) << "no album in a continued game";
-    EXPECT_EQ(PlayerMyouji, "榊");
-    EXPECT_EQ(GameMinute, 17);
-    EXPECT_EQ(CurrentPlace, 5);
-    EXPECT_EQ(TargetGirl, 6);
-    EXPECT_EQ(Love[2], -3);
-    EXPECT_EQ(TheMainScreen.Get().lblClock.Caption(), "4:47 PM");
-    EXPECT_EQ(TheMainScreen.Get().Form.Caption(), "Velmoor Episode2");
-    EXPECT_EQ(TheMainScreen.Get().Label2.Caption(), "") << "nobody there";
 }
 
 TEST_F(StartScreen, ADamagedSaveIsReportedKeptOnDiskAndTheMenuComesBack)
