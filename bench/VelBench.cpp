@@ -12,6 +12,7 @@
 #include "frontend/VelTitle.h"
 #include "game/VelMain.h"
 #include "media/CV_Midi.h"
+#include "media/Songs.h"
 #include "platform/Application.h"
 #include "platform/Image.h"
 #include "platform/Timer.h"
@@ -125,21 +126,29 @@ double AverageMs(int times, Action action)
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count() / times;
 }
 
-constexpr const char* Songs[] = {"M290C.mid", "M291C.mid", "M292C.mid", "M293C.mid", "M294C.mid", "M210C.mid",
-                                 "M220C.mid", "M230C.mid", "M240C.mid", "M250C.mid", "M260C.mid"};
+// Every song of the game.
+std::vector<std::string> Songs()
+{
+    std::vector<std::string> songs{CV_Midi::TitleSong, CV_Midi::StartScreenSong, CV_Midi::ClosingTimeSong,
+                                   CV_Midi::StaffRollSong, CV_Midi::WalkingSong};
+    for (int girl : Velmoor2::Classmates)
+        songs.push_back(CV_Midi::HeroineSong(girl));
+    return songs;
+}
 
 // One song after another, as scenes change heroines: the time of one change, and the memory
 // before and after 550 of them, which must stay the same.
 void SongChanges()
 {
-    CV_Midi::MidiPlay(Songs[0]);  // the synth and its soundfont are ready from the first song on
+    const std::vector<std::string> songs = Songs();
+    CV_Midi::MidiPlay(songs[0]);  // the synth and its soundfont are ready from the first song on
     RunFor(200);
     constexpr int Changes = 550;
     std::vector<double> times;
     const double residentBefore = ResidentMiB();
     for (int i = 0; i < Changes; ++i) {
         const auto start = Clock::now();
-        CV_Midi::MidiPlay(Songs[(i + 1) % std::size(Songs)]);
+        CV_Midi::MidiPlay(songs[(i + 1) % songs.size()]);
         times.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
         if (i % 11 == 0)
             RunFor(20);  // let the device play a little of the song
@@ -226,8 +235,8 @@ void PictureBombs()
 void SongLevels()
 {
     std::string command = "../tools/music/velloudness /usr/share/sounds/sf2/TimGM6mb.sf2 CVDEMO.WAV";
-    for (const char* song : Songs)
-        command += std::string(" ") + song;
+    for (const std::string& song : Songs())
+        command += " " + song;
     std::printf("song levels:\n");
     std::fflush(stdout);
     if (std::system(command.c_str()) != 0)
@@ -264,7 +273,7 @@ int main(int argc, char** argv)
     CV_Midi::MidiClose();
     std::printf("idle CPU, music off: %.2f %% of a core over %d s\n", IdleCpuPercent(seconds), seconds);
     CV_Midi::MidiOff = false;
-    CV_Midi::LoopMidi = "M294C.mid";
+    CV_Midi::LoopMidi = CV_Midi::WalkingSong;
     CV_Midi::MidiPlay(CV_Midi::LoopMidi);
     std::printf("idle CPU, music on:  %.2f %% of a core over %d s\n", IdleCpuPercent(seconds), seconds);
 

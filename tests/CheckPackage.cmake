@@ -1,6 +1,7 @@
 # Builds the Debian package, unpacks it into a scratch root and starts the game from there as
 # a player would: the launcher under usr/games must bring the game up and keep it running in
-# the player's own folder, with every data file reachable from it. The package's desktop entry
+# the player's own folder, which it makes and leaves without links: the game finds its data in
+# the installed folder itself. The package's desktop entry
 # and metainfo must pass their validators.
 file(REMOVE_RECURSE ${SCRATCH})
 execute_process(COMMAND ${CMAKE_CPACK_COMMAND} -G DEB --config ${BUILD}/CPackConfig.cmake -B ${SCRATCH}/out
@@ -56,10 +57,17 @@ if(NOT ran MATCHES "timeout")
 endif()
 
 set(play ${home}/.local/state/velmoor2)
-file(GLOB installed_data RELATIVE ${usr}/share/games/velmoor2 ${usr}/share/games/velmoor2/*)
-foreach(name ${installed_data})
-  if(NOT EXISTS ${play}/${name})
-    message(FATAL_ERROR "the player's folder lacks ${name}")
+if(NOT IS_DIRECTORY ${play})
+  message(FATAL_ERROR "the launcher made no player's folder ${play}")
+endif()
+file(GLOB links LIST_DIRECTORIES true ${play}/*)
+list(FILTER links INCLUDE REGEX ".")
+foreach(entry ${links})
+  if(IS_SYMLINK ${entry})
+    message(FATAL_ERROR "the player's folder holds a link: ${entry}")
   endif()
 endforeach()
+if(err MATCHES "velmoor2: ")
+  message(FATAL_ERROR "the installed game reported a problem: ${err}")
+endif()
 file(REMOVE_RECURSE ${SCRATCH})

@@ -2,6 +2,11 @@
 
 namespace Velmoor2 {
 
+bool IsDataRoomReplay()
+{
+    return Love[1] == -ReplayMark || (IsClassmate(EndingGirl) && Love[EndingGirl] == ReplayMark);
+}
+
 std::string ClockText(int gameMinute)
 {
     if (gameMinute >= 30)

@@ -80,6 +80,12 @@ inline Integer& SerifTop = State.SerifTop;
 inline Phase& GamePhase = State.GamePhase;
 inline Integer& CurrentPlace = State.CurrentPlace;
 
+// The data room's replay marks its ending in Love, at a value no game reaches: the replayed
+// classmate at ReplayMark, or classmate 1 at -ReplayMark when the ending is heroine 7's or 8's.
+constexpr Integer ReplayMark = 100;
+// Whether the ending being played is such a replay (EndingGirl is known by then).
+bool IsDataRoomReplay();
+
 // The clock text for a game minute: "4:30 PM" to "4:59 PM", then "5:00 PM".
 std::string ClockText(int gameMinute);
 

@@ -4,9 +4,12 @@
 
 namespace Velmoor2 {
 
-std::string HeroineName(int heroine)
-{
-    return KeyedText("story/heroines.txt", "names", "heroine " + std::to_string(heroine));
-}
+namespace {
+
+constexpr StoryKey NameOfHeroine{"story/heroines.txt", "names", "heroine {n}"};
+
+}  // namespace
+
+std::string HeroineName(int heroine) { return KeyedText(NameOfHeroine, heroine); }
 
 }  // namespace Velmoor2

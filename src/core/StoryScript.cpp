@@ -1,6 +1,7 @@
 #include "core/StoryScript.h"
 
 #include "core/GameState.h"
+#include "core/Report.h"
 #include "core/StoryFiles.h"
 
 #include <map>
@@ -74,6 +75,29 @@ void ReplaceAll(std::string& text, std::string_view marker, const std::string& v
         text.replace(at, marker.size(), value);
 }
 
+// A key with its "{n}" filled in.
+struct FilledKey {
+    std::string file;
+    std::string section;
+    std::string key;
+};
+
+FilledKey Filled(const StoryKey& key, int number)
+{
+    FilledKey filled{std::string(key.file), std::string(key.section), std::string(key.key)};
+    for (std::string* part : {&filled.file, &filled.section, &filled.key})
+        ReplaceAll(*part, "{n}", std::to_string(number));
+    return filled;
+}
+
+// The texts are part of the program: a miss is a fault of the program, told in the log.
+void LogMissing(const FilledKey& key)
+{
+    LogProblem({"",
+                "the story text " + key.file + " has no " + (key.key.empty() ? "" : "key \"" + key.key + "\" in ")
+                    + "section \"" + key.section + "\""});
+}
+
 }  // namespace
 
 std::vector<std::string_view> TextLines(std::string_view text)
@@ -92,23 +116,31 @@ std::vector<std::string_view> TextLines(std::string_view text)
     return lines;
 }
 
-const std::vector<SceneLine>& ScriptSection(std::string_view file, std::string_view section)
+const std::vector<SceneLine>& ScriptSection(const StoryKey& section, int number)
 {
     static const std::vector<SceneLine> none;
-    const ScriptSectionLines* found = FindSection(file, section);
-    return found ? found->scenes : none;
+    const FilledKey key = Filled(section, number);
+    if (const ScriptSectionLines* found = FindSection(key.file, key.section))
+        return found->scenes;
+    LogMissing(key);
+    return none;
 }
 
-std::string KeyedText(std::string_view file, std::string_view section, std::string_view key)
+std::string KeyedText(const StoryKey& line, int number)
 {
-    const ScriptSectionLines* found = FindSection(file, section);
-    if (!found)
-        return "";
-    auto line = found->keyed.find(key);
-    return line == found->keyed.end() ? "" : line->second;
+    const FilledKey key = Filled(line, number);
+    if (const ScriptSectionLines* found = FindSection(key.file, key.section))
+        if (const auto text = found->keyed.find(key.key); text != found->keyed.end())
+            return text->second;
+    LogMissing(key);
+    return "";
 }
 
-bool HasSection(std::string_view file, std::string_view section) { return FindSection(file, section) != nullptr; }
+bool HasSection(const StoryKey& section, int number)
+{
+    const FilledKey key = Filled(section, number);
+    return FindSection(key.file, key.section) != nullptr;
+}
 
 std::string SpliceNames(std::string_view text)
 {

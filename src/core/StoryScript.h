@@ -25,11 +25,23 @@ using ScriptSections = std::map<std::string, ScriptSectionLines, std::less<>>;
 // skipped, and a section that occurs twice is read as one.
 ScriptSections ParseStoryScript(std::string_view text);
 
-// The scene lines of a section; empty when the file or section does not exist.
-const std::vector<SceneLine>& ScriptSection(std::string_view file, std::string_view section);
-// The text of a keyed line ("key<TAB>text") of a section; empty when missing.
-std::string KeyedText(std::string_view file, std::string_view section, std::string_view key);
-bool HasSection(std::string_view file, std::string_view section);
+// Where a text stands in the story files, named where the code looks it up: the file (its path
+// below content/), the section and, for a keyed line, the key. "{n}" in any of them stands for
+// the number the lookup is given (a heroine, an hour, a call). tests/core/StoryKeysTest.cpp
+// finds every one in src/ and checks that content/ has it.
+struct StoryKey {
+    std::string_view file;
+    std::string_view section;
+    std::string_view key = "";
+};
+
+// The scene lines of a section. A missing file or section is logged and reads as no lines.
+const std::vector<SceneLine>& ScriptSection(const StoryKey& section, int number = 0);
+// The text of a keyed line ("key<TAB>text") of a section. A missing file, section or key is
+// logged and reads as empty.
+std::string KeyedText(const StoryKey& line, int number = 0);
+// Whether the section is there; for texts that end where the sections do (the staff roll).
+bool HasSection(const StoryKey& section, int number = 0);
 
 // The lines of a story file, without their line ends.
 std::vector<std::string_view> TextLines(std::string_view text);

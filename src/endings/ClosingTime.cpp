@@ -6,6 +6,7 @@
 #include "endings/EndingTexts.h"
 #include "endings/Epilogue.h"
 #include "media/CV_Midi.h"
+#include "media/Songs.h"
 #include "scene/MainStage.h"
 #include "scene/PlaceButtons.h"
 #include "scene/Scenes.h"
@@ -30,7 +31,7 @@ void ClosingTime()
     // A girl met in the last minutes may still wait for an answer: the gate has closed on her.
     TheReplyDialog.Unload();
     UpdatePlaceButtons();
-    CV_Midi::LoopMidi = "M292C.mid";
+    CV_Midi::LoopMidi = CV_Midi::ClosingTimeSong;
     CV_Midi::MidiPlay(CV_Midi::LoopMidi);
     stage.SetClock("");
 

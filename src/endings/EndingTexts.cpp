@@ -11,9 +11,15 @@ constexpr const char* GateFile = "story/endings/gate.txt";
 constexpr const char* EpiloguesFile = "story/endings/epilogues.txt";
 constexpr const char* StaffRollFile = "story/endings/staffroll.txt";
 
-std::string Heroine(int girl) { return "heroine" + std::to_string(girl); }
-
-std::string ConfessionFile(int girl) { return "story/endings/" + Heroine(girl) + ".txt"; }
+constexpr const char* ConfessionFile = "story/endings/heroine{n}.txt";
+constexpr StoryKey Gate{GateFile, "gate"};
+constexpr StoryKey ConfessionOpeningOfClassmate{ConfessionFile, "heroine{n} opening"};
+// Heroines 7 and 8 have no branch: their whole scene is one section.
+constexpr StoryKey WholeConfession{ConfessionFile, "heroine{n} confession"};
+constexpr StoryKey MutualLoveBranch{ConfessionFile, "heroine{n} mutual"};
+constexpr StoryKey EpilogueOpeningKey{EpiloguesFile, "epilogue opening"};
+constexpr StoryKey Epilogue{EpiloguesFile, "epilogue heroine{n}"};
+constexpr StoryKey StaffRollPage{StaffRollFile, "tick {n}"};
 
 std::string FirstText(const std::vector<SceneLine>& lines, size_t index)
 {
@@ -22,37 +28,28 @@ std::string FirstText(const std::vector<SceneLine>& lines, size_t index)
 
 }  // namespace
 
-std::string GateNarration(int line)
-{
-    return FirstText(ScriptSection(GateFile, "gate"), static_cast<size_t>(line - 1));
-}
+std::string GateNarration(int line) { return FirstText(ScriptSection(Gate), static_cast<size_t>(line - 1)); }
 
 const std::vector<SceneLine>& ConfessionOpening(int girl)
 {
-    // Heroines 7 and 8 have no branch: their whole scene is one section.
-    const char* part = girl >= 7 ? " confession" : " opening";
-    return ScriptSection(ConfessionFile(girl), Heroine(girl) + part);
+    return ScriptSection(girl >= 7 ? WholeConfession : ConfessionOpeningOfClassmate, girl);
 }
 
 const std::vector<SceneLine>& ConfessionBranch(int girl, bool mutualLove)
 {
-    return ScriptSection(ConfessionFile(girl), Heroine(girl) + (mutualLove ? " mutual" : " confession"));
+    return ScriptSection(mutualLove ? MutualLoveBranch : WholeConfession, girl);
 }
 
-std::string EpilogueOpening() { return FirstText(ScriptSection(EpiloguesFile, "epilogue opening"), 0); }
+std::string EpilogueOpening() { return FirstText(ScriptSection(EpilogueOpeningKey), 0); }
 
-const std::vector<SceneLine>& EpilogueLines(int girl)
-{
-    return ScriptSection(EpiloguesFile, "epilogue " + Heroine(girl));
-}
+const std::vector<SceneLine>& EpilogueLines(int girl) { return ScriptSection(Epilogue, girl); }
 
 std::optional<StaffPage> StaffPageAtTick(int tick, int endingGirl)
 {
-    const std::string section = "tick " + std::to_string(tick);
-    if (!HasSection(StaffRollFile, section))
+    if (!HasSection(StaffRollPage, tick))
         return std::nullopt;
     // The first row gives the page's picture and role title; every row gives one line of names.
-    const std::vector<SceneLine>& rows = ScriptSection(StaffRollFile, section);
+    const std::vector<SceneLine>& rows = ScriptSection(StaffRollPage, tick);
     StaffPage page;
     for (const SceneLine& row : rows)
         page.names += (page.names.empty() ? "" : CrLf) + row.text;

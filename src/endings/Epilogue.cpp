@@ -28,13 +28,13 @@ void PlayEpilogue()
 void RecordClear()
 {
     CV_Midi::MidiClose();
-    const int outcome = EndingGirl == TargetGirl ? OutcomeMutualLove : OutcomeConfession;
+    const int clear = EndingGirl == TargetGirl ? MutualLoveClear : ConfessionClear;
     TheStaffRoll.Get().Form.ShowModal();
     TheStaffRoll.Unload();
-    if (IsClassmate(EndingGirl) && Love[EndingGirl] == 100)
-        Platform::EndProgram();  // a data-room replay records nothing
+    if (IsDataRoomReplay())
+        Platform::EndProgram();  // a replay records nothing
     const std::string record = GetGameSetting(ClearRecordKey);
-    if (const Outcome<> kept = SaveGameSetting(ClearRecordKey, UpdatedClearRecord(record, EndingGirl, outcome)); !kept)
+    if (const Outcome<> kept = SaveGameSetting(ClearRecordKey, UpdatedClearRecord(record, EndingGirl, clear)); !kept)
         ReportProblem(
             {"クリアの記録を保存できませんでした。" + CrLf + "設定ファイルに書き込めません。", kept.Failure().detail});
     Platform::EndProgram();

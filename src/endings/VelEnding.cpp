@@ -3,6 +3,7 @@
 #include "core/CenterForm.h"
 #include "endings/EndingTexts.h"
 #include "media/CV_Midi.h"
+#include "media/Songs.h"
 #include "platform/Application.h"
 #include "scene/MainStage.h"
 #include "scene/Scenes.h"
@@ -28,7 +29,7 @@ void VelEnding::Form_Load()
     CloseMainStage();
     CenterForm(Form);
     TickCount = 0;
-    CV_Midi::MidiPlay("M293C.mid");
+    CV_Midi::MidiPlay(CV_Midi::StaffRollSong);
     if (const std::optional<StaffPage> caption = StaffPageAtTick(0, EndingGirl))
         Label2.SetCaption(caption->names);
 }
@@ -61,9 +62,7 @@ void VelEnding::Timer1_Timer()
 
 void VelEnding::Label2_DblClick()
 {
-    const bool replayOfFallback = Love[1] == -100;
-    const bool replayOfClassmate = IsClassmate(EndingGirl) && Love[EndingGirl] == 100;
-    if (replayOfFallback || replayOfClassmate) {
+    if (IsDataRoomReplay()) {
         CV_Midi::MidiClose();
         Platform::EndProgram();
     }

@@ -8,9 +8,10 @@ namespace Velmoor2 {
 namespace {
 
 constexpr const char* AlbumFile = "story/front/album.txt";
+constexpr StoryKey AlbumIntro{AlbumFile, "album", "intro"};
+constexpr StoryKey PhotoThought{AlbumFile, "album", "photo {n}"};
+constexpr StoryKey AlbumDecision{AlbumFile, "album", "decision"};
 constexpr int Girls = 6;
-
-std::string Thought(const std::string& key) { return KeyedText(AlbumFile, "album", key); }
 
 }  // namespace
 
@@ -46,11 +47,11 @@ void VelAlbum::HideForUnload() { Form.Hide(); }
 void VelAlbum::Image1_MouseMove(int index)
 {
     if (LastPortrait == NothingShown) {
-        Label1.SetCaption(Thought("intro"));
+        Label1.SetCaption(KeyedText(AlbumIntro));
         LastPortrait = IntroShown;
     } else if (index != LastPortrait) {
         LastPortrait = index;
-        Label1.SetCaption(Thought("photo " + std::to_string(index)));
+        Label1.SetCaption(KeyedText(PhotoThought, index));
     }
 }
 
@@ -63,7 +64,7 @@ void VelAlbum::Image1_Click(int index)
         ClickFlag = True;
         return;
     }
-    Label1.SetCaption(Thought("decision"));
+    Label1.SetCaption(KeyedText(AlbumDecision));
     ClickFlag = False;
     WaitClick();
     TargetGirl = static_cast<Integer>(index + 1);

@@ -84,7 +84,7 @@ void VelDatarm::Form_Load()
 {
     CenterForm(Form);
     const std::string record = GetGameSetting(ClearRecordKey);
-    // Two characters per entry: the heroine's marker, then her outcome digit.
+    // Two characters per entry: the heroine's marker, then the digit of her clears.
     const std::u32string characters = ToCharacters(record);
     int row = 0;
     for (size_t p = 0; p < characters.size() && row < Rows; p += 2, ++row) {
@@ -93,10 +93,10 @@ void VelDatarm::Form_Load()
             continue;  // not one of the eight markers: the row stays empty
         Image2[row]->CopyPictureFrom(*Image3[heroine - 1]);
         Label3[row]->SetCaption(ListedName(heroine));
-        const int outcome = p + 1 < characters.size() ? DigitValue(characters[p + 1]) : 0;
-        if (outcome & OutcomeMutualLove)
+        const int clears = p + 1 < characters.size() ? DigitValue(characters[p + 1]) : 0;
+        if (clears & MutualLoveClear)
             Image2[MarkBase + row]->CopyPictureFrom(*Image4[MutualMark]);
-        else if (outcome != 0)
+        else if (clears != 0)
             Image2[MarkBase + row]->CopyPictureFrom(*Image4[ConfessionMark]);
     }
     AllCleared = row >= Heroines;
@@ -139,16 +139,15 @@ void VelDatarm::Image2_DblClick(int index)
     const int heroine = HeroineByInitial(ToCharacters(Label3[index]->Caption()));
     for (int girl : Classmates)
         MetFlag[girl] = 1;
-    // Love 100 for the chosen girl, or -100 for girl 1 with the others level, tell the ending
-    // that this is a replay.
+    // The replay marks (see IsDataRoomReplay) tell the ending that this is a replay.
     int girl = 7;
     if (IsClassmate(heroine)) {
-        Love[heroine] = 100;
+        Love[heroine] = ReplayMark;
         girl = heroine;
     } else if (heroine == 7 || heroine == 8) {
         for (int other = FirstClassmate + 1; other <= LastClassmate; ++other)
             Love[other] = heroine == 7 ? 1 : 4;
-        Love[1] = -100;
+        Love[1] = -ReplayMark;
         girl = heroine;
     }
     TargetGirl = static_cast<Integer>(ReplayKeys == 2 ? girl : 9);

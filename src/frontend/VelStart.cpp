@@ -10,6 +10,7 @@
 #include "frontend/VelTitle.h"
 #include "game/StartGame.h"
 #include "media/CV_Midi.h"
+#include "media/Songs.h"
 #include "persist/GameSettings.h"
 #include "persist/SaveFile.h"
 #include "platform/Application.h"
@@ -23,7 +24,6 @@ namespace Velmoor2 {
 namespace {
 
 constexpr const char* GuideFile = "story/front/guide.txt";
-constexpr const char* LoopSong = "M291C.mid";
 
 constexpr Platform::Colour Background = Platform::Rgb(232, 255, 204);
 constexpr Platform::Colour BalloonColour = Platform::Rgb(255, 255, 192);
@@ -33,11 +33,22 @@ constexpr std::array<Platform::Colour, VelStart::MenuItems> MenuColours{
     Platform::Rgb(255, 224, 192), Platform::Rgb(192, 255, 192), Platform::Rgb(255, 192, 255)};
 constexpr std::array<const char*, VelStart::MenuItems> MenuCaptions{"新しくはじめる", "前回の続き", "データルーム"};
 
-std::string Guide(const char* section, const std::string& key) { return KeyedText(GuideFile, section, key); }
+constexpr StoryKey GreetingAtHour{GuideFile, "greeting", "greeting hour {n}"};
+constexpr StoryKey GreetingFollowUp{GuideFile, "greeting", "greeting follow-up"};
+constexpr StoryKey NameBoxTip{GuideFile, "new game", "name box tooltip"};
+constexpr StoryKey OkButtonTip{GuideFile, "new game", "ok button tooltip"};
+constexpr StoryKey NameRequest{GuideFile, "new game", "name request"};
+constexpr StoryKey NameWarningFirst{GuideFile, "new game", "name warning first sentence"};
+constexpr StoryKey NameWarningSecond{GuideFile, "new game", "name warning second sentence"};
+constexpr StoryKey PortraitTip{GuideFile, "portrait", "tooltip"};
+constexpr StoryKey PortraitCaption{GuideFile, "portrait", "caption"};
+constexpr StoryKey NoSave{GuideFile, "continue", "no save"};
+constexpr StoryKey LoadConfirm{GuideFile, "continue", "load confirm"};
+constexpr StoryKey NoClearRecord{GuideFile, "data room", "no clear record"};
 
 }  // namespace
 
-std::string GreetingForHour(int hour) { return Guide("greeting", "greeting hour " + std::to_string(hour)); }
+std::string GreetingForHour(int hour) { return KeyedText(GreetingAtHour, hour); }
 
 NameEntryPanel::NameEntryPanel(Platform::Window& form)
     : Label2(form, Left + 120, Top + 120, 1695, 255),
@@ -49,11 +60,11 @@ NameEntryPanel::NameEntryPanel(Platform::Window& form)
     Label2.SetCaption("みょうじ");
     Label3.SetCaption("なまえ");
     for (Platform::TextBox* box : {&Text1, &Text2}) {
-        box->SetToolTip(Guide("new game", "name box tooltip"));
+        box->SetToolTip(KeyedText(NameBoxTip));
         box->SetFont("ＭＳ Ｐゴシック", 12);
     }
     OKBUTTON.SetCaption("O K");
-    OKBUTTON.SetToolTip(Guide("new game", "ok button tooltip"));
+    OKBUTTON.SetToolTip(KeyedText(OkButtonTip));
     SetVisible(false);
 }
 
@@ -70,7 +81,7 @@ VelStart::VelStart()
 {
     Form.SetBackColour(Background);
     Image1.SetResourcePicture("guide");
-    Image1.SetToolTip(Guide("portrait", "tooltip"));
+    Image1.SetToolTip(KeyedText(PortraitTip));
 
     // The balloon with its tail pointing down-left at the guide; the tail's inner strokes in the
     // balloon colour paint over the balloon's outline where the tail joins it.
@@ -100,7 +111,7 @@ VelStart::VelStart()
     LOADOK.SetCaption("O K");
     LOADOK.SetVisible(false);
     LOADOK.OnClick([this] { LOADOK_Click(); });
-    Label4.SetCaption(Guide("portrait", "caption"));
+    Label4.SetCaption(KeyedText(PortraitCaption));
     Label4.SetFont("ＭＳ Ｐゴシック", 9);
 
     Form.OnMouseMove([this] { Form_MouseMove(); });
@@ -117,7 +128,7 @@ void VelStart::Form_Load()
     Platform::PumpEvents();
     if (TheTitleScreen.IsLoaded())
         TheTitleScreen.Get().Form.Hide();
-    CV_Midi::LoopMidi = LoopSong;
+    CV_Midi::LoopMidi = CV_Midi::StartScreenSong;
     CV_Midi::MidiClose();
     CenterForm(Form);
     Section1();
@@ -132,7 +143,7 @@ void VelStart::HideForUnload()
 
 void VelStart::Section1()
 {
-    Serif.SetCaption(GreetingForHour(Platform::LocalHour()) + CrLf + Guide("greeting", "greeting follow-up"));
+    Serif.SetCaption(GreetingForHour(Platform::LocalHour()) + CrLf + KeyedText(GreetingFollowUp));
 }
 
 void VelStart::Form_MouseMove()
@@ -163,24 +174,24 @@ void VelStart::Label1_Click(int index)
     case 0:
         ShowMenu(false);
         Picture1.SetVisible(true);
-        Serif.SetCaption(Guide("new game", "name request"));
+        Serif.SetCaption(KeyedText(NameRequest));
         Picture1.Text1.SetText(GetGameSetting(MyoujiKey));
         Picture1.Text2.SetText(GetGameSetting(NamaeKey));
         Picture1.Text1.SetFocus();
         break;
     case 1:
         if (!SaveFileExists()) {
-            Serif.SetCaption(Guide("continue", "no save"));
+            Serif.SetCaption(KeyedText(NoSave));
             break;
         }
         ShowMenu(false);
         LOADOK.SetVisible(true);
         LOADOK.SetFocus();  // Enter continues, as the guide asks
-        Serif.SetCaption(Guide("continue", "load confirm"));
+        Serif.SetCaption(KeyedText(LoadConfirm));
         break;
     case 2:
-        if (GetGameSetting("Cstring").empty()) {
-            Serif.SetCaption(Guide("data room", "no clear record"));
+        if (GetGameSetting(ClearRecordKeyAsAsked).empty()) {
+            Serif.SetCaption(KeyedText(NoClearRecord));
             break;
         }
         OpenDataRoom();
@@ -194,8 +205,7 @@ void VelStart::OKBUTTON_Click()
     const std::string myouji = Picture1.Text1.Text();
     const std::string namae = Picture1.Text2.Text();
     if (myouji.empty() || namae.empty()) {
-        Serif.SetCaption(Guide("new game", "name warning first sentence")
-                         + Guide("new game", "name warning second sentence"));
+        Serif.SetCaption(KeyedText(NameWarningFirst) + KeyedText(NameWarningSecond));
         return;
     }
     PlayerMyouji = myouji;
@@ -222,7 +232,7 @@ void VelStart::LOADOK_Click()
         ReportProblem(continued.Failure());
         LOADOK.SetVisible(false);
         ShowMenu(true);
-        Serif.SetCaption(Guide("greeting", "greeting follow-up"));
+        Serif.SetCaption(KeyedText(GreetingFollowUp));
         return;
     }
     EnterPlay(true);

@@ -34,7 +34,9 @@ private:
 
 }  // namespace
 
-std::string MakersNotice() { return KeyedText("story/front/title.txt", "notice", "notice"); }
+constexpr StoryKey MakersNoticeKey{"story/front/title.txt", "notice", "notice"};
+
+std::string MakersNotice() { return KeyedText(MakersNoticeKey); }
 
 VelTitle::VelTitle()
 {

@@ -11,10 +11,12 @@ namespace Velmoor2 {
 namespace {
 
 constexpr const char* NarrationFile = "story/front/narration.txt";
+constexpr StoryKey NewGameNarration{NarrationFile, "new game"};
+constexpr StoryKey ContinuedGameNarration{NarrationFile, "continued game"};
 
 void TellOpening()
 {
-    const auto& lines = ScriptSection(NarrationFile, "new game");
+    const auto& lines = ScriptSection(NewGameNarration);
     // Every line but the last waits for the click; the album comes before the last.
     for (size_t i = 0; i + 1 < lines.size(); ++i) {
         ShowScene(lines[i].code, lines[i].text, lines[i].speaker);
@@ -30,7 +32,7 @@ void TellOpening()
 
 void ShowWhereWeStopped()
 {
-    const auto& lines = ScriptSection(NarrationFile, "continued game");
+    const auto& lines = ScriptSection(ContinuedGameNarration);
     ShowScene(EmptyPlaceCode(CurrentPlace), lines.empty() ? "" : lines.front().text, "");
 }
 

@@ -42,7 +42,7 @@ VelMain::VelMain()
 
     Form.OnKeyPress([this](int character) { Form_KeyPress(character); });
     Form.OnCloseRequest([] {
-        if (!TheMainScreen.Get().Form_QueryUnload(UnloadMode::ByUser))
+        if (!TheMainScreen.Get().Form_QueryUnload())
             TheMainScreen.Unload();
     });
     Image1.OnClick([this] { Image1_Click(); });
@@ -171,12 +171,7 @@ void VelMain::EnablePlaces(const std::array<bool, 7>& enabled)
         Command1[i]->SetEnabled(enabled[i]);
 }
 
-bool VelMain::Form_QueryUnload(UnloadMode mode)
-{
-    if (mode == UnloadMode::ByCode)
-        return false;
-    return AskToQuit();
-}
+bool VelMain::Form_QueryUnload() { return AskToQuit(); }
 
 void LendMainScreen()
 {

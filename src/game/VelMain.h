@@ -48,9 +48,8 @@ public:
     void Timer1_Timer();
     void Timer2_Timer();
     void Timer3_Timer();
-    // Returns true to cancel the close.
-    enum class UnloadMode { ByUser, ByCode };
-    bool Form_QueryUnload(UnloadMode mode);
+    // The player closes the window: asks first; returns true to cancel the close.
+    bool Form_QueryUnload();
 
     void HideForUnload();
 

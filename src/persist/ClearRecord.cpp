@@ -5,12 +5,12 @@
 namespace Velmoor2 {
 namespace {
 
-// Only the two outcome bits mean anything; a digit edited by hand to 8 or 9 would otherwise
+// Only the two clear bits mean anything; a digit edited by hand to 8 or 9 would otherwise
 // grow into a letter (9 and mutual love: "B") that every reader takes for 0, losing the clear.
 // Kept to these bits, the digit is 0 to 3: the same character in decimal and hexadecimal.
-char32_t OutcomeDigit(int outcomes)
+char32_t ClearsDigit(int clears)
 {
-    return static_cast<char32_t>(U'0' + (outcomes & (OutcomeConfession | OutcomeMutualLove)));
+    return static_cast<char32_t>(U'0' + (clears & (ConfessionClear | MutualLoveClear)));
 }
 
 }  // namespace
@@ -23,25 +23,25 @@ int HeroineOfMarker(char32_t marker)
     return found == std::u32string_view::npos ? 0 : static_cast<int>(found) + 1;
 }
 
-std::string UpdatedClearRecord(std::string_view record, int girl, int outcome)
+std::string UpdatedClearRecord(std::string_view record, int girl, int clear)
 {
     std::u32string characters = ToCharacters(record);
     const char32_t marker = ClearMarkers[girl - 1];
     const size_t at = characters.find(marker);
     if (at == std::u32string::npos) {
         characters.push_back(marker);
-        characters.push_back(OutcomeDigit(outcome));
+        characters.push_back(ClearsDigit(clear));
     } else if (at + 1 == characters.size() || HeroineOfMarker(characters[at + 1]) != 0) {
         // Her digit is missing (a record damaged by hand): the next character is another
         // heroine's marker, never hers to overwrite.
-        characters.insert(at + 1, 1, OutcomeDigit(outcome));
+        characters.insert(at + 1, 1, ClearsDigit(clear));
     } else {
-        characters[at + 1] = OutcomeDigit(DigitValue(characters[at + 1]) | outcome);
+        characters[at + 1] = ClearsDigit(DigitValue(characters[at + 1]) | clear);
     }
     return FromCharacters(characters);
 }
 
-int RecordedOutcome(std::string_view record, int girl)
+int RecordedClears(std::string_view record, int girl)
 {
     const std::u32string characters = ToCharacters(record);
     const size_t at = characters.find(ClearMarkers[girl - 1]);

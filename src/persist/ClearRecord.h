@@ -7,20 +7,21 @@
 namespace Velmoor2 {
 
 inline constexpr std::u32string_view ClearMarkers = U"修康和潤智裕進道";
-constexpr int OutcomeConfession = 1;
-constexpr int OutcomeMutualLove = 2;
+// The two kinds of clear: she confessed, or the one he picked in the album confessed.
+constexpr int ConfessionClear = 1;
+constexpr int MutualLoveClear = 2;
 
-// The record after heroine `girl` (1..8) was cleared with the outcome. Every other entry stays
-// as it was. A marker with no digit after it (a record damaged by hand) gets its digit, inserted
-// before whatever follows, and her digit keeps only the outcome bits, so that it stays one the
-// readers understand.
-std::string UpdatedClearRecord(std::string_view record, int girl, int outcome);
+// The record after heroine `girl` (1..8) was cleared with `clear` (one of the two kinds). Every
+// other entry stays as it was. A marker with no digit after it (a record damaged by hand) gets its
+// digit, inserted before whatever follows, and her digit keeps only the two clear bits, so that it
+// stays one the readers understand.
+std::string UpdatedClearRecord(std::string_view record, int girl, int clear);
 
-// An outcome digit as a number; anything but a digit reads as 0.
+// A clears digit as a number; anything but a digit reads as 0.
 int DigitValue(char32_t digit);
 // The heroine (1..8) a marker stands for; 0 for any other character.
 int HeroineOfMarker(char32_t marker);
-// The outcome digit recorded for the heroine; 0 when she has not been cleared.
-int RecordedOutcome(std::string_view record, int girl);
+// The clears digit recorded for the heroine; 0 when she has not been cleared.
+int RecordedClears(std::string_view record, int girl);
 
 }  // namespace Velmoor2

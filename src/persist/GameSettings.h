@@ -13,6 +13,9 @@ inline constexpr const char* SettingsSectionName = "Velmoor2";
 inline constexpr const char* MyoujiKey = "SavedMyouji";
 inline constexpr const char* NamaeKey = "SavedNamae";
 inline constexpr const char* ClearRecordKey = "CString";
+// The start screen asks for the clear record by this spelling, as the game always has; it finds
+// the record because keys match without regard to case.
+inline constexpr const char* ClearRecordKeyAsAsked = "Cstring";
 
 std::string GetGameSetting(const std::string& key);
 // A problem, for the log, when the value could not be stored.

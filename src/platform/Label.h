@@ -26,7 +26,6 @@ public:
     void CentreVertically();
     // Family names of the designs ("ＭＳ Ｐゴシック", "ＭＳ Ｐ明朝") map to the installed stand-ins.
     void SetFont(const std::string& family, double points, bool bold = false, bool italic = false);
-    void SetWordWrap(bool wrap);
     // Whether the caption, wrapped as it is drawn, fits the label without being cut off.
     bool ShowsWholeCaption() const;
     // Where the last wrapped line of the caption lies, in pixels within the label.

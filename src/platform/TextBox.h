@@ -15,7 +15,6 @@ public:
     ~TextBox() override;
     void SetText(const std::string& text);
     std::string Text() const;
-    void SetMaxLength(int characters);
     void SetFont(const std::string& family, double points, bool bold = false);
     void SetFocus();
     // Japanese typed through the input method, added where the cursor is (tests).

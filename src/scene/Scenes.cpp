@@ -3,6 +3,7 @@
 #include "core/GameState.h"
 #include "core/Report.h"
 #include "media/CV_Midi.h"
+#include "media/Songs.h"
 #include "platform/Application.h"
 #include "platform/DataFiles.h"
 #include "scene/MainStage.h"
@@ -19,9 +20,9 @@ std::string SceneMusicFor(std::string_view code)
         return "";
     const char heroine = code[3];
     if (heroine == '0')
-        return "M294C.mid";
-    if (heroine >= '1' && heroine <= '6')
-        return std::string("M2") + heroine + "0C.mid";
+        return CV_Midi::WalkingSong;
+    if (IsClassmate(heroine - '0'))
+        return CV_Midi::HeroineSong(heroine - '0');
     return "";
 }
 

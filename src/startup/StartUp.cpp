@@ -5,6 +5,7 @@
 #include "frontend/VelTitle.h"
 #include "game/VelMain.h"
 #include "media/CV_Midi.h"
+#include "media/Songs.h"
 #include "platform/Application.h"
 
 namespace Velmoor2 {
@@ -20,7 +21,7 @@ void StartUp()
 
     SeedRandomFromClock();
     // Started once and not looped: the title falls silent when its song ends.
-    CV_Midi::MidiPlay("M290C.mid");
+    CV_Midi::MidiPlay(CV_Midi::TitleSong);
     TheTitleScreen.Get().Form.Show();
 }
 

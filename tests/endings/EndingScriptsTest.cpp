@@ -50,7 +50,7 @@ const Expected Scripts[9] = {
 
 }  // namespace
 
-TEST(EndingScripts, EveryConfessionKeepsItsShapeAndTheGateAndEpiloguesAreThere)
+TEST(EndingScripts, EveryConfessionKeepsItsShape)
 {
     for (int girl = 1; girl <= 8; ++girl) {
         SCOPED_TRACE("heroine " + std::to_string(girl));
@@ -67,11 +67,7 @@ TEST(EndingScripts, EveryConfessionKeepsItsShapeAndTheGateAndEpiloguesAreThere)
         }
         for (size_t i = 1; i < all.size(); ++i)
             EXPECT_EQ(all[i].code, "") << "only the first line sets a picture";
-        EXPECT_FALSE(EpilogueLines(girl).empty()) << "her epilogue";
     }
-    EXPECT_FALSE(GateNarration(1).empty());
-    EXPECT_FALSE(GateNarration(2).empty());
-    EXPECT_FALSE(EpilogueOpening().empty());
 }
 
 // The roll's pages, their ticks, titles and pictures are fixed; between them nothing changes.

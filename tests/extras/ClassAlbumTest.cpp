@@ -16,7 +16,7 @@ protected:
         album->Form.Show();
         ClickFlag = True;  // left set by the narration's last click
     }
-    static std::string Thought(const std::string& key) { return KeyedText("story/front/album.txt", "album", key); }
+    static std::string Thought(const std::string& key) { return KeyedText({"story/front/album.txt", "album", key}); }
     void Move(int photo) { album->Image1[photo]->SimulateMouseMove(); }
     VelAlbum* album = nullptr;
 };

@@ -3,10 +3,7 @@
 #include "platform/Input.h"
 #include "scene/Places.h"
 #include "scene/Scenes.h"
-#include "support/Bitmap.h"
 #include "support/PlayingGame.h"
-
-#include <cstdio>
 
 using namespace Velmoor2;
 
@@ -51,8 +48,6 @@ TEST_F(PlayingGame, AWalkTakesItsMinutesAndArrivingWhereSheIsOpensTheReplies)
     EXPECT_EQ(MetFlag[2], 1);
     EXPECT_EQ(Main().Label2.Caption(), "鴨居　ひなた");
     ASSERT_TRUE(TheReplyDialog.IsLoaded());
-    for (auto& button : TheReplyDialog.Get().Command1)
-        EXPECT_FALSE(button->Caption().empty());
 
     TheReplyDialog.Get().Command1[0]->SimulateClick();
     Platform::PumpEvents();
@@ -90,26 +85,4 @@ TEST_F(PlayingGame, TheQuitQuestionCancelledKeepsTheGameGoing)
     Main().Form.SimulateCloseBox();
     EXPECT_EQ(asked, 1);
     EXPECT_TRUE(Main().Form.IsVisible());
-}
-
-TEST_F(PlayingGame, TheMainScreenShowsItsPictureAndJapaneseText)
-{
-    ShowScene("C230C", "誰もいないようだ。しばらく待ってみようか。", "");
-    const std::string path = testing::TempDir() + "main-screen.bmp";
-    ASSERT_TRUE(Main().Form.SaveScreenshot(path));
-    const Bitmap shot = Bitmap::Read(path);
-    std::remove(path.c_str());
-    ASSERT_GE(shot.width, 308);
-    ASSERT_GE(shot.height, 280);
-    std::set<uint32_t> pictureColours;
-    for (int y = 0; y < 200; ++y)
-        for (int x = 8; x < 308; ++x)
-            pictureColours.insert(shot.Pixel(x, y));
-    EXPECT_GT(pictureColours.size(), 100u) << "the scene picture is missing";
-    int inked = 0;
-    const int top = Platform::ToPixels(Main().Label1.Top());
-    for (int y = top; y < top + 20; ++y)
-        for (int x = 8; x < 300; ++x)
-            inked += (shot.Pixel(x, y) & 0xFF) < 0x60;
-    EXPECT_GT(inked, 150) << "no text drawn in the text label";
 }

@@ -95,7 +95,7 @@ TEST_F(WholeGame, EachHeroineConfessesToAPlayerWhoPickedAnother)
 {
     for (int girl : Classmates) {
         EXPECT_EXIT(Plays(ConfessionOf(girl)), testing::ExitedWithCode(0), ANewGameEndingWith(girl)) << girl;
-        EXPECT_EQ(RecordedOutcome(Record(), girl), OutcomeConfession) << girl << " " << Record();
+        EXPECT_EQ(RecordedClears(Record(), girl), ConfessionClear) << girl << " " << Record();
         EXPECT_FALSE(std::filesystem::exists(SaveFileName));
     }
 }
@@ -104,7 +104,7 @@ TEST_F(WholeGame, EachHeroinePickedInTheAlbumEndsInMutualLove)
 {
     for (int girl : Classmates) {
         EXPECT_EXIT(Plays(MutualLoveWith(girl)), testing::ExitedWithCode(0), ANewGameEndingWith(girl)) << girl;
-        EXPECT_EQ(RecordedOutcome(Record(), girl), OutcomeMutualLove) << girl;
+        EXPECT_EQ(RecordedClears(Record(), girl), MutualLoveClear) << girl;
     }
 }
 
@@ -112,10 +112,10 @@ TEST_F(WholeGame, MeetingNobodyEndsWithTheJuniorAndLukewarmAffectionWithTheOther
 {
     EXPECT_EXIT(Plays({.name = "nobody", .goal = 0, .albumGirl = 1}), testing::ExitedWithCode(0),
                 ANewGameEndingWith(7));
-    EXPECT_EQ(RecordedOutcome(Record(), 7), OutcomeConfession) << Record();
+    EXPECT_EQ(RecordedClears(Record(), 7), ConfessionClear) << Record();
     EXPECT_EXIT(Plays({.name = "lukewarm", .goal = 2, .albumGirl = 1, .aimForThreeOrFour = true}),
                 testing::ExitedWithCode(0), ANewGameEndingWith(8));
-    EXPECT_EQ(RecordedOutcome(Record(), 8), OutcomeConfession) << Record();
+    EXPECT_EQ(RecordedClears(Record(), 8), ConfessionClear) << Record();
 }
 
 TEST_F(WholeGame, AGameQuitWithSavingContinuesWhereItStopped)
@@ -129,7 +129,7 @@ TEST_F(WholeGame, AGameQuitWithSavingContinuesWhereItStopped)
     plan.quitWithSaveAt = 0;
     EXPECT_EXIT(Plays(plan), testing::ExitedWithCode(0), "screen start.*screen main.*screen staff roll");
     EXPECT_FALSE(std::filesystem::exists(SaveFileName));
-    EXPECT_EQ(RecordedOutcome(Record(), 3), OutcomeConfession);
+    EXPECT_EQ(RecordedClears(Record(), 3), ConfessionClear);
 }
 
 TEST_F(WholeGame, TheDataRoomReplaysAnEndingOnceAllAreClearedAndErasesEverything)
@@ -144,6 +144,10 @@ TEST_F(WholeGame, TheDataRoomReplaysAnEndingOnceAllAreClearedAndErasesEverything
     EXPECT_EXIT(Plays(replay), testing::ExitedWithCode(0),
                 "screen start.*screen data room.*screen main.*screen staff roll");
     EXPECT_EQ(Record(), allCleared) << "a replay records nothing";
+    PlayPlan juniorReplay = replay;  // heroine 7, the junior, in the mutual-love version no game reaches
+    juniorReplay.replayRow = 6;
+    EXPECT_EXIT(Plays(juniorReplay), testing::ExitedWithCode(0), "screen data room.*screen staff roll");
+    EXPECT_EQ(Record(), allCleared) << "nor does the replay of the junior's ending";
 
     EXPECT_EXIT(Plays({.name = "erase", .start = PlayPlan::Start::DataRoomErase}), testing::ExitedWithCode(0),
                 "screen data room.*message box 324.*erased");
@@ -162,7 +166,7 @@ TEST_F(WholeGame, AGameWithoutSoundAndWithADamagedSettingsFileStillPlaysToItsEnd
         Plays(ConfessionOf(1));
     };
     EXPECT_EXIT(silentGame(), testing::ExitedWithCode(0), ScreensOfANewGame);
-    EXPECT_EQ(RecordedOutcome(Record(), 1), OutcomeConfession) << Record();
+    EXPECT_EQ(RecordedClears(Record(), 1), ConfessionClear) << Record();
     EXPECT_FALSE(std::filesystem::exists(SaveFileName));
 }
 
@@ -188,6 +192,6 @@ TEST_F(WholeGame, AGameInAReadOnlyFolderWithoutASoundfontRefusesToSaveAndPlaysOn
     EXPECT_EXIT(readOnlyGame(), testing::ExitedWithCode(0),
                 "message box 51.*message box 48: データをセーブできませんでした.*screen staff roll");
     EXPECT_FALSE(fs::exists(SaveFileName));
-    EXPECT_EQ(RecordedOutcome(Record(), 2), OutcomeConfession) << Record();
+    EXPECT_EQ(RecordedClears(Record(), 2), ConfessionClear) << Record();
     fs::permissions(gameFolder, fs::perms::owner_all, fs::perm_options::add);
 }

@@ -92,21 +92,6 @@ TEST(SaveFileRoundTrip, EveryAffectionValueComesBack)
     EXPECT_EQ(RoundTrip(WithLove(32767)).love[3], 32767);
 }
 
-TEST(SaveFileRoundTrip, EachHeroineKeepsHerOwnValuesAndEveryPlacePickAndClockComesBack)
-{
-    SavedGame game = PoolAtFourFortyTwo();
-    game.love = {0, -2, 100, -100, 55, 151, -39};
-    game.metFlag = {0, 0, 1, 1, 0, 1, 0};
-    for (int place = 1; place <= 7; ++place)
-        for (int girl : Classmates)
-            for (int minute : {0, 1, 29, 30, 45, 1440}) {
-                game.currentPlace = static_cast<Integer>(place);
-                game.targetGirl = static_cast<Integer>(girl);
-                game.gameMinute = static_cast<Integer>(minute);
-                EXPECT_EQ(RoundTrip(game), game);
-            }
-}
-
 TEST(SaveFileRoundTrip, AwkwardNamesComeBackUnchangedAndThoseThatCannotBeALineAreRefused)
 {
     const std::string names[] = {"",   " 山田",       "山田 ",      "  ",  "\"太郎\"", "\"",    "山,田",

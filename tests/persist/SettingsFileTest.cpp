@@ -3,7 +3,6 @@
 #include "persist/DisplaySetting.h"
 #include "persist/GameSettings.h"
 #include "support/ScratchFolder.h"
-#include "support/Unprivileged.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -162,21 +161,6 @@ TEST_F(Settings, AHandDamagedFileGivesWhatIsReadableAndIsNotRewrittenByReading)
     EXPECT_EQ(GetGameSetting(ClearRecordKey), "和3");
 }
 
-TEST_F(Settings, AFileCutOffAtEveryLengthNeverFails)
-{
-    ASSERT_TRUE(SaveGameSetting(MyoujiKey, "山田"));
-    ASSERT_TRUE(SaveGameSetting(NamaeKey, "太郎"));
-    ASSERT_TRUE(SaveGameSetting(ClearRecordKey, FullClearRecord));
-    const std::string whole = FileText();
-    for (size_t length = 0; length <= whole.size(); ++length) {
-        PutFile(whole.substr(0, length));
-        const std::string record = GetGameSetting(ClearRecordKey);
-        EXPECT_EQ(record, std::string(FullClearRecord).substr(0, record.size())) << length;
-        EXPECT_EQ(FileText(), whole.substr(0, length));
-    }
-    EXPECT_EQ(GetGameSetting(ClearRecordKey), FullClearRecord);
-}
-
 TEST_F(Settings, MissingFoldersAreMadeAndUnusableOnesAreAReportedFailure)
 {
     OverrideSettingsDirectory((folder / "a" / "b").string());
@@ -195,20 +179,6 @@ TEST_F(Settings, MissingFoldersAreMadeAndUnusableOnesAreAReportedFailure)
     EXPECT_FALSE(SaveGameSetting(MyoujiKey, "山田")) << "a config folder that cannot be made";
     OverrideSettingsDirectory((folder / "Corvane" / "deeper").string());
     EXPECT_FALSE(SaveGameSetting(MyoujiKey, "山田"));
-}
-
-TEST_F(Settings, AReadOnlyFolderIsAReportedFailure)
-{
-    ASSERT_TRUE(SaveGameSetting(MyoujiKey, "山田"));
-    fs::permissions(folder, ReadOnlyForAll);
-    fs::permissions(folder / "Corvane", ReadOnlyForAll);
-    EXPECT_TRUE(PassesAsUnprivilegedUser([&] {
-        EXPECT_FALSE(SaveGameSetting(MyoujiKey, "鈴木"));
-        EXPECT_FALSE(EraseGameSettings());
-        EXPECT_EQ(GetGameSetting(MyoujiKey), "山田");
-    }));
-    fs::permissions(folder, fs::perms::owner_all);
-    fs::permissions(folder / "Corvane", fs::perms::owner_all);
 }
 
 TEST(SettingsLocation, FollowsTheXdgConfigHomeThenHome)

@@ -25,9 +25,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr Platform::Colour StartAtRest = Platform::Rgb(0, 128, 128);
-constexpr Platform::Colour StartUnderPointer = Platform::Rgb(160, 64, 64);
-
 // Each game runs in a child process in the game directory, with its own settings folder that
 // the test removes again.
 class RealTimeGame : public testing::Test {
@@ -141,29 +138,6 @@ TEST_F(RealTimeGame, AGirlLeftUnansweredAtFiveCannotTakeThePlayerBackIntoPlay)
         },
         testing::ExitedWithCode(0), "");
     EXPECT_FALSE(fs::exists(SaveFileName));
-}
-
-TEST_F(RealTimeGame, TheStartLabelLightsOnlyWhileThePointerIsOnIt)
-{
-    EXPECT_EXIT(
-        {
-            RealTimePlayer player;
-            int step = 0;
-            player.onTitle = [&](VelTitle& title) {
-                switch (step++) {
-                case 0: player.x.MoveTo(title.Label2.ScreenCentre()); return;
-                case 1:
-                    RealTimePlayer::Expect(title.Label2.BackColour() == StartUnderPointer, "lit under the pointer");
-                    player.x.MoveTo(title.Form.ScreenPointAt(600, 600));  // the artwork, clear of every label
-                    return;
-                default:
-                    RealTimePlayer::Expect(title.Label2.BackColour() == StartAtRest, "at rest over the artwork");
-                    RealTimePlayer::Pass("the start label follows the pointer");
-                }
-            };
-            player.Play();
-        },
-        testing::ExitedWithCode(0), "the start label follows the pointer");
 }
 
 TEST_F(RealTimeGame, TheSystemEndsTheGameAtOnceAndNothingIsWritten)

@@ -2,6 +2,7 @@
 // A player who sits in front of the real screens from the logo to the program's end: he clicks
 // the buttons, types his name, answers the message boxes and uses the hidden hot spot to let
 // the clock run. He acts once each time the game waits, and logs every screen he meets.
+#include "bench/RoutePlanner.h"
 #include "core/GameState.h"
 #include "core/Random.h"
 #include "endings/VelEnding.h"
@@ -15,7 +16,6 @@
 #include "platform/Input.h"
 #include "platform/MessageBox.h"
 #include "startup/StartUp.h"
-#include "support/RoutePlanner.h"
 #include "talk/ConversationFiles.h"
 #include "talk/VelSerif.h"
 

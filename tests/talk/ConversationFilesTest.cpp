@@ -5,6 +5,7 @@
 #include "talk/ReplyDraw.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <random>
 
@@ -83,6 +84,9 @@ TEST_F(ConversationFiles, WhatIsMissingIsNamedInTheReport)
     EXPECT_NE(ErrorOf(ReplyCodesOf("12A")).find("十個"), std::string::npos);
     std::remove("VelKaiwa.dat");
     EXPECT_NE(ErrorOf(ReplyCaption(101)).find("VelKaiwa.dat が見つかりません"), std::string::npos);
+    std::filesystem::create_directory("VelKaiwa.dat");  // there, but it cannot be read: not "not found"
+    EXPECT_NE(ErrorOf(ReplyCaption(101)).find("VelKaiwa.dat が読めない"), std::string::npos);
+    EXPECT_EQ(ReplyCaption(101).Failure().detail, "read VelKaiwa.dat: Is a directory");
 }
 
 TEST(ReplyDraw, FiveDifferentPositionsEachEquallyLikely)

@@ -40,7 +40,7 @@ TEST_F(PhoneCalls, ALongWalkBringsTheFirstCallWithTheTipAboutThePickedGirl)
     UpdatePlaceButtons();
     WalkTo(2);  // four minutes
     EXPECT_EQ(CallCount, 1);
-    EXPECT_TRUE(Shown(ScriptSection("story/front/phonecalls.txt", "call 1 tip")[1].text));
+    EXPECT_TRUE(Shown(ScriptSection({"story/front/phonecalls.txt", "call 1 tip"})[1].text));
     EXPECT_EQ(CurrentPlace, 2);
 }
 

@@ -82,8 +82,6 @@ void Label::CentreVertically()
     impl_->label->setAlignment((impl_->label->alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter);
 }
 
-void Label::SetWordWrap(bool wrap) { impl_->label->setWordWrap(wrap); }
-
 bool Label::ShowsWholeCaption() const
 {
     const QLabel& label = *impl_->label;

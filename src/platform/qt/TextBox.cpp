@@ -53,7 +53,6 @@ TextBox::~TextBox() = default;
 
 void TextBox::SetText(const std::string& text) { impl_->edit->setText(ToQt(text)); }
 std::string TextBox::Text() const { return FromQt(impl_->edit->text()); }
-void TextBox::SetMaxLength(int characters) { impl_->edit->setMaxLength(characters); }
 void TextBox::SetFocus() { impl_->edit->setFocus(); }
 
 void TextBox::SimulateTyping(const std::string& text)

@@ -1,7 +1,8 @@
 #pragma once
 // The afternoon as a map of moves: who the player meets when the clock reaches a minute, and
 // the route that ends the day with the fewest unwanted meetings. Walking, arrivals and
-// coming-by follow the main screen's clock.
+// coming-by follow the main screen's clock. The balance simulation and the scripted player of
+// the whole-game tests plan with it.
 #include "scene/Places.h"
 #include "talk/EncounterTable.h"
 
