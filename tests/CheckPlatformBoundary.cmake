@@ -1,15 +1,15 @@
-# Fails when a file outside src/platform includes a Qt, SDL, FluidSynth or ALSA header.
+# Fails when a file outside src/platform includes a Qt, SDL, FluidSynth, ALSA or Windows header.
 file(GLOB_RECURSE files ${SRC}/*.h ${SRC}/*.cpp)
 set(offenders)
 foreach(f IN LISTS files)
   if(f MATCHES "/src/platform/")
     continue()
   endif()
-  file(STRINGS ${f} hits REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](Q[A-Za-z]|SDL|qt|SDL2/|fluidsynth|alsa/)")
+  file(STRINGS ${f} hits REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](Q[A-Za-z]|SDL|qt|SDL2/|fluidsynth|alsa/|windows\\.h|win[a-z]*\\.h|mmsystem|commctrl|objbase)")
   if(hits)
     list(APPEND offenders "${f}: ${hits}")
   endif()
 endforeach()
 if(offenders)
-  message(FATAL_ERROR "Qt, SDL, FluidSynth or ALSA included outside the platform layer:\n${offenders}")
+  message(FATAL_ERROR "Qt, SDL, FluidSynth, ALSA or Windows headers included outside the platform layer:\n${offenders}")
 endif()
