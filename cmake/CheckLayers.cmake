@@ -2,13 +2,13 @@
 # the folders of one line form one layer.
 set(layers
   "platform"
-  "media"
   "core"
+  "media"
   "persist"
   "scene"
+  "extras"
   "talk"
   "endings"
-  "extras"
   "game"
   "frontend"
   "startup")

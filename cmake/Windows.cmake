@@ -35,7 +35,7 @@ target_compile_options(gtest_windows PRIVATE -w)
 add_executable(velgame_tests tests/windows/WindowsTestMain.cpp tests/windows/WindowsPlatformTest.cpp
   tests/windows/WindowsWholeGameTest.cpp ${VEL_ART_RC})
 target_include_directories(velgame_tests PRIVATE tests)
-target_link_libraries(velgame_tests PRIVATE velgame gtest_windows)
+target_link_libraries(velgame_tests PRIVATE velstack gtest_windows)
 target_compile_definitions(velgame_tests PRIVATE VEL_GAME_DIR="${VEL_GAME_DIR}")
 add_dependencies(velgame_tests game_content)
 add_test(NAME windows_tests

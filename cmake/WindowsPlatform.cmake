@@ -1,11 +1,8 @@
 # The platform layer of the Windows game: src/platform/win32 over USER32, GDI, WIC, MCI and the
-# registry, with the code the systems share (src/platform/*.cpp that see no toolkit).
+# registry (included from CMakeLists.txt once velplatform has its sources).
 enable_language(RC)
-file(GLOB VEL_PLATFORM_SOURCES CONFIGURE_DEPENDS src/platform/win32/*.cpp)
-add_library(velplatform STATIC ${VEL_PLATFORM_SOURCES} src/platform/SettingsText.cpp)
-target_include_directories(velplatform PUBLIC src)
 target_compile_definitions(velplatform PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0A00)
-target_link_libraries(velplatform PUBLIC winmm comctl32 msimg32 windowscodecs ole32 uuid gdi32 user32 advapi32)
+target_link_libraries(velplatform PUBLIC winmm comctl32 msimg32 windowscodecs ole32 shell32 uuid gdi32 user32 advapi32)
 
 # The screens' own pictures (icons, portraits, marks) go into the program as resources, from the
 # host build that drew them; a generated table gives each picture file its resource id.
@@ -46,6 +43,3 @@ ${id_lines}    };
 ")
 target_sources(velplatform PRIVATE ${CMAKE_BINARY_DIR}/generated/ArtResourceIds.cpp)
 
-# The game's layers use the POSIX names of the C library's thread-safe time functions, which
-# MinGW-w64 provides on request.
-add_compile_definitions(_POSIX_THREAD_SAFE_FUNCTIONS=200112L)

@@ -38,27 +38,47 @@ constexpr bool IsClassmate(int heroine) { return heroine >= FirstClassmate && he
 
 // The line break of every two-line text: message boxes and labels.
 inline const std::string CrLf = "\r\n";
-inline Integer ClickFlag = False;
-inline Integer GameMinute = 0;
-inline std::array<Integer, LastClassmate + 1> Love{};
-inline std::array<Integer, LastClassmate + 1> MetFlag{};
-inline Integer TargetGirl = 0;
-inline std::string PlayerNamae;
-inline std::string PlayerMyouji;
-inline std::array<Integer, 6> ReplyCodes{};
-inline std::string TalkKey;
-inline Integer ArrivalMinute = 0;
-inline Integer Destination = 0;
-inline Integer CallCount = 0;
-inline Integer EndingGirl = 0;
-inline std::string SceneMidi;
-inline Integer SerifTop = 0;
-inline Integer GamePhase = NoGameYet;
-inline Integer CurrentPlace = 0;
+// Every variable the screens share, with the value a fresh run starts with. One game per run:
+// the game never resets it; tests that play many games assign a fresh one (State = {}).
+struct GameState {
+    Integer ClickFlag = False;
+    Integer GameMinute = 0;
+    std::array<Integer, LastClassmate + 1> Love{};
+    std::array<Integer, LastClassmate + 1> MetFlag{};
+    Integer TargetGirl = 0;
+    std::string PlayerNamae;
+    std::string PlayerMyouji;
+    std::array<Integer, 6> ReplyCodes{};
+    std::string TalkKey;
+    Integer ArrivalMinute = 0;
+    Integer Destination = 0;
+    Integer CallCount = 0;
+    Integer EndingGirl = 0;
+    std::string SceneMidi;
+    Integer SerifTop = 0;
+    Phase GamePhase = NoGameYet;
+    Integer CurrentPlace = 0;
+};
+inline GameState State;
 
-// Every shared variable, the music module's two among them, back to what a fresh run starts
-// with. The game never needs it (a run plays one game); tests that play many games do.
-void ResetGameState();
+// The names the screens use, each the one variable in State.
+inline Integer& ClickFlag = State.ClickFlag;
+inline Integer& GameMinute = State.GameMinute;
+inline std::array<Integer, LastClassmate + 1>& Love = State.Love;
+inline std::array<Integer, LastClassmate + 1>& MetFlag = State.MetFlag;
+inline Integer& TargetGirl = State.TargetGirl;
+inline std::string& PlayerNamae = State.PlayerNamae;
+inline std::string& PlayerMyouji = State.PlayerMyouji;
+inline std::array<Integer, 6>& ReplyCodes = State.ReplyCodes;
+inline std::string& TalkKey = State.TalkKey;
+inline Integer& ArrivalMinute = State.ArrivalMinute;
+inline Integer& Destination = State.Destination;
+inline Integer& CallCount = State.CallCount;
+inline Integer& EndingGirl = State.EndingGirl;
+inline std::string& SceneMidi = State.SceneMidi;
+inline Integer& SerifTop = State.SerifTop;
+inline Phase& GamePhase = State.GamePhase;
+inline Integer& CurrentPlace = State.CurrentPlace;
 
 // The clock text for a game minute: "4:30 PM" to "4:59 PM", then "5:00 PM".
 std::string ClockText(int gameMinute);

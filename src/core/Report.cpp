@@ -1,13 +1,13 @@
 #include "core/Report.h"
 
-#include <cstdio>
+#include "platform/Log.h"
 
 namespace Velmoor2 {
 
 void LogProblem(const Problem& problem)
 {
     const std::string& line = problem.detail.empty() ? problem.message : problem.detail;
-    std::fprintf(stderr, "velmoor2: %s\n", line.c_str());
+    Platform::WriteLogLine("velmoor2: " + line);
 }
 
 void ReportProblem(const Problem& problem, int boxStyle, const std::string& boxTitle)

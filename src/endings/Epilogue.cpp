@@ -2,11 +2,11 @@
 
 #include "core/GameState.h"
 #include "core/Report.h"
-#include "endings/ClearRecord.h"
 #include "endings/EndingTexts.h"
 #include "endings/ScriptPlayer.h"
 #include "endings/VelEnding.h"
 #include "media/CV_Midi.h"
+#include "persist/ClearRecord.h"
 #include "persist/GameSettings.h"
 #include "persist/SaveFile.h"
 #include "platform/Application.h"

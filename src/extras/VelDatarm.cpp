@@ -5,7 +5,7 @@
 #include "core/HeroineNames.h"
 #include "core/Report.h"
 #include "core/Utf8.h"
-#include "endings/ClearRecord.h"
+#include "persist/ClearRecord.h"
 #include "persist/GameSettings.h"
 #include "platform/Input.h"
 #include "platform/MessageBox.h"

@@ -13,10 +13,10 @@
 #include "persist/GameSettings.h"
 #include "persist/SaveFile.h"
 #include "platform/Application.h"
+#include "platform/LocalClock.h"
 #include "platform/MessageBox.h"
 #include "scene/MainStage.h"
 
-#include <ctime>
 #include <memory>
 
 namespace Velmoor2 {
@@ -34,14 +34,6 @@ constexpr std::array<Platform::Colour, VelStart::MenuItems> MenuColours{
 constexpr std::array<const char*, VelStart::MenuItems> MenuCaptions{"新しくはじめる", "前回の続き", "データルーム"};
 
 std::string Guide(const char* section, const std::string& key) { return KeyedText(GuideFile, section, key); }
-
-int LocalHour()
-{
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return local.tm_hour;
-}
 
 }  // namespace
 

@@ -1,27 +1,28 @@
 #include "media/CV_Midi.h"
 
+#include "platform/DataFiles.h"
 #include "platform/Sound.h"
-
-#include <filesystem>
 
 namespace CV_Midi {
 namespace {
 
-std::string InCurrentDirectory(const std::string& fileName)
-{
-    std::error_code error;
-    std::filesystem::path directory = std::filesystem::current_path(error);
-    return (directory / fileName).string();
-}
+// A file found nowhere is asked for by its bare name, and fails to play as a missing file does.
+std::string Located(const std::string& fileName) { return Platform::FindDataFile(fileName).value_or(fileName); }
 
 }  // namespace
+
+void ResetMusicState()
+{
+    LoopMidi.clear();
+    MidiOff = false;
+}
 
 void MidiPlay(const std::string& fileName)
 {
     if (MidiOff)
         return;
     // A song that cannot start leaves the game silent; the watchdog tries again next second.
-    Platform::PlayMusicFile(InCurrentDirectory(fileName));
+    Platform::PlayMusicFile(Located(fileName));
 }
 
 void MidiClose() { Platform::StopMusic(); }
@@ -39,7 +40,7 @@ void MidiWatchdog()
 void PlaySound(const std::string& fileName, int flags)
 {
     using Platform::WhenSoundMissing;
-    Platform::PlaySoundFile(InCurrentDirectory(fileName),
+    Platform::PlaySoundFile(Located(fileName),
                             flags & SND_NODEFAULT ? WhenSoundMissing::Silence : WhenSoundMissing::DefaultSound);
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// The game's music: one song at a time from the current directory, a watchdog that restarts the
+// The game's music: one song at a time from the game's files (platform/DataFiles), a watchdog that restarts the
 // looping song once it has ended, and a switch that silences music for the rest of the run.
 #include <string>
 
@@ -8,12 +8,15 @@ namespace CV_Midi {
 inline std::string LoopMidi;  // the song the watchdog keeps going
 inline bool MidiOff = false;  // set on the title screen; stays set for the run
 
+// Both back to what a fresh run starts with (tests that play many games).
+void ResetMusicState();
+
 void MidiPlay(const std::string& fileName);
 void MidiClose();
 bool MidiIsPlaying();
 void MidiWatchdog();
 
-// A short sound (WAV) from the current directory; it replaces the one playing. The flags are
+// A short sound (WAV) from the game's files; it replaces the one playing. The flags are
 // those of the desktop's simple sound call: a missing file gives the desktop's default sound
 // unless SND_NODEFAULT is among them.
 constexpr int SND_ASYNC = 1;

@@ -2,15 +2,12 @@
 // A push button with a caption.
 #include "platform/Control.h"
 
+#include <memory>
 #include <string>
-
-class QPushButton;
 
 namespace Platform {
 
 class Window;
-template <typename Base>
-class ReportingWidget;
 
 class CommandButton : public Control {
 public:
@@ -24,8 +21,8 @@ public:
 
 private:
     struct Impl;
-    explicit CommandButton(ReportingWidget<QPushButton>* button);
-    Impl* impl_;
+    explicit CommandButton(std::unique_ptr<Impl> impl);
+    std::unique_ptr<Impl> impl_;
 };
 
 }  // namespace Platform

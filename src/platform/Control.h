@@ -6,11 +6,7 @@
 #include <memory>
 #include <string>
 
-class QWidget;
-
 namespace Platform {
-
-struct MouseHandlers;
 
 class Control {
 public:
@@ -45,14 +41,12 @@ public:
     void SimulateMouseMove(int shift = 0);
 
 protected:
-    Control(QWidget* widget, MouseHandlers* mouse);
-    QWidget* widget() const { return widget_; }
+    // What the window system shows for the control; each backend defines it.
+    struct Impl;
+    explicit Control(std::unique_ptr<Impl> impl);
 
 private:
-    struct Guard;
-    QWidget* widget_;
-    MouseHandlers* mouse_;
-    std::unique_ptr<Guard> guard_;
+    std::unique_ptr<Impl> impl_;
 };
 
 }  // namespace Platform

@@ -2,15 +2,12 @@
 // A picture on a window, shown at its own size from its top-left corner.
 #include "platform/Control.h"
 
+#include <memory>
 #include <string>
-
-class QLabel;
 
 namespace Platform {
 
 class Window;
-template <typename Base>
-class ReportingWidget;
 
 class Image : public Control {
 public:
@@ -28,8 +25,8 @@ public:
 
 private:
     struct Impl;
-    explicit Image(ReportingWidget<QLabel>* label);
-    Impl* impl_;
+    explicit Image(std::unique_ptr<Impl> impl);
+    std::unique_ptr<Impl> impl_;
 };
 
 }  // namespace Platform

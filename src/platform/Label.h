@@ -3,15 +3,12 @@
 #include "platform/Colour.h"
 #include "platform/Control.h"
 
+#include <memory>
 #include <string>
-
-class QLabel;
 
 namespace Platform {
 
 class Window;
-template <typename Base>
-class ReportingWidget;
 
 enum class Alignment { Left, Right, Centre };
 
@@ -43,8 +40,8 @@ public:
 
 private:
     struct Impl;
-    explicit Label(ReportingWidget<QLabel>* label);
-    Impl* impl_;
+    explicit Label(std::unique_ptr<Impl> impl);
+    std::unique_ptr<Impl> impl_;
 };
 
 }  // namespace Platform

@@ -3,10 +3,11 @@
 #include "platform/Colour.h"
 #include "platform/Control.h"
 
+#include <memory>
+
 namespace Platform {
 
 class Window;
-class ShapeWidget;
 
 enum class ShapeKind { Rectangle, RoundedRectangle, Line };
 
@@ -20,8 +21,9 @@ public:
     void SetFillColour(Colour colour);
 
 private:
-    explicit Shape(ShapeWidget* widget);
-    ShapeWidget* widget_;
+    struct Impl;
+    explicit Shape(std::unique_ptr<Impl> impl);
+    std::unique_ptr<Impl> impl_;
 };
 
 }  // namespace Platform

@@ -2,15 +2,12 @@
 // A one-line text entry; Japanese goes in through the system's input method.
 #include "platform/Control.h"
 
+#include <memory>
 #include <string>
-
-class QLineEdit;
 
 namespace Platform {
 
 class Window;
-template <typename Base>
-class ReportingWidget;
 
 class TextBox : public Control {
 public:
@@ -26,8 +23,8 @@ public:
 
 private:
     struct Impl;
-    explicit TextBox(ReportingWidget<QLineEdit>* edit);
-    Impl* impl_;
+    explicit TextBox(std::unique_ptr<Impl> impl);
+    std::unique_ptr<Impl> impl_;
 };
 
 }  // namespace Platform

@@ -1,6 +1,7 @@
 #include "scene/MainStage.h"
 
-#include <cstdio>
+#include "core/Report.h"
+
 #include <cstdlib>
 
 namespace Velmoor2 {
@@ -13,7 +14,7 @@ MainStageSource source{};
 const MainStageSource& Lent()
 {
     if (source.open == nullptr) {
-        std::fputs("velmoor2: a scene was shown before the main screen was lent\n", stderr);
+        LogProblem({"", "a scene was shown before the main screen was lent"});
         std::abort();
     }
     return source;

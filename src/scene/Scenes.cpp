@@ -4,11 +4,10 @@
 #include "core/Report.h"
 #include "media/CV_Midi.h"
 #include "platform/Application.h"
+#include "platform/DataFiles.h"
 #include "scene/MainStage.h"
 #include "scene/PlaceButtons.h"
 #include "scene/SceneTexts.h"
-
-#include <filesystem>
 
 namespace Velmoor2 {
 
@@ -28,11 +27,10 @@ std::string SceneMusicFor(std::string_view code)
 
 std::string PictureFileFor(std::string_view code)
 {
-    std::string vel = std::string(code) + ".VEL";
-    std::error_code error;
-    if (std::filesystem::exists(vel, error))
-        return vel;
-    return std::string(code) + ".BMP";
+    if (std::optional<std::string> vel = Platform::FindDataFile(std::string(code) + ".VEL"))
+        return *vel;
+    const std::string bmp = std::string(code) + ".BMP";
+    return Platform::FindDataFile(bmp).value_or(bmp);
 }
 
 void ShowPictureFile(Platform::Image& box, const std::string& file)

@@ -2,12 +2,12 @@
 
 #include "core/NumericText.h"
 #include "core/Utf8.h"
+#include "platform/AtomicFile.h"
 #include "platform/Cp932.h"
+#include "platform/DataFiles.h"
 #include "talk/FieldReader.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <optional>
 
 namespace Velmoor2 {
@@ -23,13 +23,21 @@ Problem Damaged(const std::string& what)
     return {"会話データが壊れているため、ゲームを続けられません。" + CrLf + what, what};
 }
 
+// A file that is there but cannot be read: the log says which step failed and why.
+Problem Unreadable(const std::string& name, const Problem& problem)
+{
+    return {"会話データ " + name + " が読めないため、ゲームを続けられません。", problem.detail};
+}
+
 Outcome<std::string> ReadWhole(const char* name)
 {
-    std::ifstream file(name, std::ios::binary);
+    const Outcome<std::optional<std::string>> file =
+        Platform::ReadWholeFile(Platform::FindDataFile(name).value_or(name));
     if (!file)
+        return Unreadable(name, file.Failure());
+    if (!file.Get())
         return Damaged(std::string(name) + " が見つかりません。");
-    std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    auto text = Platform::Cp932ToUtf8(bytes);
+    auto text = Platform::Cp932ToUtf8(*file.Get());
     if (!text)
         return Damaged(std::string(name) + " の文字が読めません。");
     return *text;

@@ -1,5 +1,5 @@
 #pragma once
-// The three conversation files of the current directory, looked up as the game reads them:
+// The three conversation files of the game (platform/DataFiles), looked up as the game reads them:
 // the ten reply codes of a conversation, a reply's caption, and her response to it. Every
 // failure comes back as a problem that names the file and what is missing.
 #include "core/GameState.h"

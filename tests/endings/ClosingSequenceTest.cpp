@@ -1,7 +1,7 @@
 // A closing sequence replayed from the data room on the real screens: the clock reaches 5:00 PM,
 // the player clicks through the gate, her confession and the epilogue, skips the staff roll, and
 // the program ends with nothing recorded. The program really ends, so it runs as a death test.
-// Whole games to every ending, recorded with its kind, are played in tests/play.
+// Whole games to every ending, recorded with its kind, are played in tests/game/WholeGameTest.cpp.
 #include "endings/VelEnding.h"
 #include "persist/GameSettings.h"
 #include "support/PlayingGame.h"

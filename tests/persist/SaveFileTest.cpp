@@ -57,7 +57,7 @@ TEST_F(SaveFile, WrittenInTheCurrentFolderReadWithoutChangeAndDeleted)
     ASSERT_TRUE(WriteSaveFile(Game(3)));
     ASSERT_TRUE(WriteSaveFile(Game(12)));
     EXPECT_EQ(Bytes((folder / "VEL2DATA.DAT").c_str()), EncodeSaveFile(Game(12))) << "saving again replaces";
-    ResetGameState();
+    State = {};
     const auto loaded = ReadSaveFile();
     ASSERT_TRUE(loaded.Ok()) << loaded.Failure().detail;
     EXPECT_EQ(loaded.Get(), Game(12));
@@ -70,7 +70,7 @@ TEST_F(SaveFile, WrittenInTheCurrentFolderReadWithoutChangeAndDeleted)
 TEST_F(SaveFile, AQuitGameIsResumedOnceWithWhatItNeeds)
 {
     const SavedGame saved = Game(12);
-    ResetGameState();
+    State = {};
     PlayerMyouji = saved.myouji;
     PlayerNamae = saved.namae;
     GameMinute = saved.gameMinute;
@@ -81,7 +81,7 @@ TEST_F(SaveFile, AQuitGameIsResumedOnceWithWhatItNeeds)
     CurrentPlace = saved.currentPlace;
     TalkKey = "72A";
     ASSERT_TRUE(WriteSaveFile(CaptureGameState()));
-    ResetGameState();
+    State = {};
     const auto loaded = ContinueSavedGame();
     ASSERT_TRUE(loaded.Ok()) << loaded.Failure().detail;
     EXPECT_EQ(CaptureGameState(), saved);
@@ -106,7 +106,7 @@ TEST_F(SaveFile, ACutOffOrDamagedSaveIsRefusedAndKept)
                                                          {damaged, "壊れて"}};
     for (const auto& [bytes, message] : cases) {
         Put(bytes);
-        ResetGameState();
+        State = {};
         const auto loaded = ContinueSavedGame();
         ASSERT_FALSE(loaded.Ok()) << bytes.size();
         EXPECT_NE(loaded.Failure().message.find(message), std::string::npos) << bytes.size();

@@ -7,6 +7,7 @@
 #include "frontend/VelStart.h"
 #include "frontend/VelTitle.h"
 #include "game/VelMain.h"
+#include "media/CV_Midi.h"
 #include "platform/Application.h"
 #include "platform/MessageBox.h"
 #include "support/SharedScratch.h"
@@ -21,7 +22,8 @@ protected:
     {
         config = std::make_unique<SharedScratch>("VELMOOR_FRONT_CONFIG", "velmoor-front");
         ::setenv("XDG_CONFIG_HOME", config->Path().c_str(), 1);
-        Velmoor2::ResetGameState();
+        Velmoor2::State = {};
+        CV_Midi::ResetMusicState();
     }
     void TearDown() override
     {

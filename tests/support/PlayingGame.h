@@ -4,6 +4,7 @@
 #include "core/GameState.h"
 #include "game/Movement.h"
 #include "game/VelMain.h"
+#include "media/CV_Midi.h"
 #include "platform/Application.h"
 #include "platform/MessageBox.h"
 #include "scene/PlaceButtons.h"
@@ -19,7 +20,8 @@ protected:
     {
         inGameDirectory = std::make_unique<CurrentFolder>(VEL_GAME_DIR);
         using namespace Velmoor2;
-        ResetGameState();
+        State = {};
+        CV_Midi::ResetMusicState();
         PlayerMyouji = "高瀬";
         PlayerNamae = "悠";
         TargetGirl = 9;

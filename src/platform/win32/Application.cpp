@@ -2,6 +2,7 @@
 
 #include "platform/Sound.h"
 #include "platform/win32/Fonts.h"
+#include "platform/win32/PlayersFolder.h"
 #include "platform/win32/Win32Bridge.h"
 
 #include <algorithm>
@@ -98,6 +99,7 @@ void StartApplication()
     if (messageWindow)
         return;
     BecomeDpiAware();
+    EnterPlayersFolder();
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);

@@ -8,28 +8,17 @@
 
 namespace Platform {
 
-// The tool tip window of the program, made for the first control that has one.
-struct Control::Guard {
-    bool hasToolTip = false;
-};
-
-Control::Control(QWidget* widget, MouseHandlers*)
-    : widget_(widget),
-      mouse_(&FromSeamWidget(widget)->mouse),
-      guard_(std::make_unique<Guard>())
+Control::Control(std::unique_ptr<Impl> impl)
+    : impl_(std::move(impl))
 {}
 
 Control::~Control()
 {
-    NativeControl* control = FromSeamWidget(widget_);
-    if (control->hwnd)
-        DestroyWindow(control->hwnd);
-    delete control;
+    if (impl_->native->hwnd)
+        DestroyWindow(impl_->native->hwnd);
 }
 
 namespace {
-
-HWND Handle(QWidget* widget) { return FromSeamWidget(widget)->hwnd; }
 
 RECT PlaceInParent(HWND hwnd)
 {
@@ -55,34 +44,34 @@ HWND ToolTips()
 
 void Control::Move(int left, int top, int width, int height)
 {
-    SetWindowPos(Handle(widget_), nullptr, ToPixels(left), ToPixels(top), ToPixels(width), ToPixels(height),
+    SetWindowPos(impl_->native->hwnd, nullptr, ToPixels(left), ToPixels(top), ToPixels(width), ToPixels(height),
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-int Control::Left() const { return ToTwips(PlaceInParent(Handle(widget_)).left); }
-int Control::Top() const { return ToTwips(PlaceInParent(Handle(widget_)).top); }
+int Control::Left() const { return ToTwips(PlaceInParent(impl_->native->hwnd).left); }
+int Control::Top() const { return ToTwips(PlaceInParent(impl_->native->hwnd).top); }
 int Control::Width() const
 {
-    const RECT place = PlaceInParent(Handle(widget_));
+    const RECT place = PlaceInParent(impl_->native->hwnd);
     return ToTwips(place.right - place.left);
 }
 int Control::Height() const
 {
-    const RECT place = PlaceInParent(Handle(widget_));
+    const RECT place = PlaceInParent(impl_->native->hwnd);
     return ToTwips(place.bottom - place.top);
 }
 
 ScreenPoint Control::ScreenCentre() const
 {
     RECT place{};
-    GetWindowRect(Handle(widget_), &place);
+    GetWindowRect(impl_->native->hwnd, &place);
     return {(place.left + place.right) / 2, (place.top + place.bottom) / 2};
 }
 
-void Control::SetVisible(bool visible) { ShowWindow(Handle(widget_), visible ? SW_SHOWNA : SW_HIDE); }
-bool Control::IsVisible() const { return (GetWindowLongW(Handle(widget_), GWL_STYLE) & WS_VISIBLE) != 0; }
-void Control::SetEnabled(bool enabled) { EnableWindow(Handle(widget_), enabled); }
-bool Control::IsEnabled() const { return IsWindowEnabled(Handle(widget_)) != FALSE; }
+void Control::SetVisible(bool visible) { ShowWindow(impl_->native->hwnd, visible ? SW_SHOWNA : SW_HIDE); }
+bool Control::IsVisible() const { return (GetWindowLongW(impl_->native->hwnd, GWL_STYLE) & WS_VISIBLE) != 0; }
+void Control::SetEnabled(bool enabled) { EnableWindow(impl_->native->hwnd, enabled); }
+bool Control::IsEnabled() const { return IsWindowEnabled(impl_->native->hwnd) != FALSE; }
 
 void Control::SetToolTip(const std::string& text)
 {
@@ -90,21 +79,27 @@ void Control::SetToolTip(const std::string& text)
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof tool;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = GetParent(Handle(widget_));
-    tool.uId = reinterpret_cast<UINT_PTR>(Handle(widget_));
+    tool.hwnd = GetParent(impl_->native->hwnd);
+    tool.uId = reinterpret_cast<UINT_PTR>(impl_->native->hwnd);
     tool.lpszText = wide.data();
-    if (!guard_->hasToolTip) {
-        guard_->hasToolTip = true;
+    if (!impl_->native->hasToolTip) {
+        impl_->native->hasToolTip = true;
         SendMessageW(ToolTips(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     } else {
         SendMessageW(ToolTips(), TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
     }
 }
 
-void Control::OnClick(std::function<void()> handler) { mouse_->click = std::move(handler); }
-void Control::OnDoubleClick(std::function<void()> handler) { mouse_->doubleClick = std::move(handler); }
-void Control::OnMouseDown(std::function<void(int, int, int, int)> handler) { mouse_->down = std::move(handler); }
-void Control::OnMouseMove(std::function<void(int, int, int, int)> handler) { mouse_->move = std::move(handler); }
+void Control::OnClick(std::function<void()> handler) { impl_->native->mouse.click = std::move(handler); }
+void Control::OnDoubleClick(std::function<void()> handler) { impl_->native->mouse.doubleClick = std::move(handler); }
+void Control::OnMouseDown(std::function<void(int, int, int, int)> handler)
+{
+    impl_->native->mouse.down = std::move(handler);
+}
+void Control::OnMouseMove(std::function<void(int, int, int, int)> handler)
+{
+    impl_->native->mouse.move = std::move(handler);
+}
 
 namespace {
 
@@ -125,7 +120,7 @@ bool TakesInput(HWND hwnd) { return hwnd && IsWindowEnabled(hwnd) && IsWindowVis
 void Control::SimulateClick()
 {
     // A disabled or hidden control takes no clicks, as on the screen.
-    HWND hwnd = Handle(widget_);
+    HWND hwnd = impl_->native->hwnd;
     if (!TakesInput(hwnd))
         return;
     Send(hwnd, WM_LBUTTONDOWN, MK_LBUTTON);
@@ -136,7 +131,7 @@ void Control::SimulateClick()
 // The second press of a double-click, as the window system reports it after the first click.
 void Control::SimulateDoubleClick(int shift)
 {
-    HWND hwnd = Handle(widget_);
+    HWND hwnd = impl_->native->hwnd;
     SimulateMouseDown(LeftButton, shift);
     if (!TakesInput(hwnd))
         return;
@@ -149,14 +144,14 @@ void Control::SimulateDoubleClick(int shift)
 
 void Control::SimulateMouseMove(int shift)
 {
-    HWND hwnd = Handle(widget_);
+    HWND hwnd = impl_->native->hwnd;
     if (TakesInput(hwnd))
         WithModifiersHeld(shift, [&] { Send(hwnd, WM_MOUSEMOVE, HeldKeys(shift)); });
 }
 
 void Control::SimulateMouseDown(int button, int shift)
 {
-    HWND hwnd = Handle(widget_);
+    HWND hwnd = impl_->native->hwnd;
     if (!TakesInput(hwnd))
         return;
     const UINT down = button == RightButton ? WM_RBUTTONDOWN : button == MiddleButton ? WM_MBUTTONDOWN : WM_LBUTTONDOWN;

@@ -6,10 +6,10 @@
 namespace Platform {
 
 // A STATIC the image draws itself, at the picture's own size from its top-left corner.
-struct Image::Impl : NativeControl {
+struct PictureWindow : NativeControl {
     SharedPicture picture;
 
-    explicit Impl(Window& window) { CreateChild(*this, window, L"STATIC", SS_OWNERDRAW | SS_NOTIFY); }
+    explicit PictureWindow(Window& window) { CreateChild(*this, window, L"STATIC", SS_OWNERDRAW | SS_NOTIFY); }
 
     // The picture's transparent parts show what lies behind the image.
     void Draw(const DRAWITEMSTRUCT& item) override
@@ -40,12 +40,20 @@ struct Image::Impl : NativeControl {
     }
 };
 
+struct Image::Impl {
+    PictureWindow* window;
+};
+
 Image::Image(Window& window, int left, int top, int width, int height)
-    : Control(AsSeamWidget(new Impl(window)), nullptr),
-      impl_(static_cast<Impl*>(FromSeamWidget(widget())))
+    : Image(std::unique_ptr<Impl>(new Impl{new PictureWindow(window)}))
 {
     Move(left, top, width, height);
 }
+
+Image::Image(std::unique_ptr<Impl> impl)
+    : Control(std::make_unique<Control::Impl>(impl->window)),
+      impl_(std::move(impl))
+{}
 
 Image::~Image() = default;  // the control's window goes with the Control
 
@@ -54,7 +62,7 @@ bool Image::LoadPicture(const std::string& path)
     SharedPicture picture = ReadScaledPicture(path);
     if (!picture)
         return false;
-    impl_->Show(std::move(picture));
+    impl_->window->Show(std::move(picture));
     return true;
 }
 
@@ -63,14 +71,14 @@ bool Image::SetResourcePicture(const std::string& name)
     SharedPicture picture = ReadScaledResourcePicture(name);
     if (!picture)
         return false;
-    impl_->Show(std::move(picture));
+    impl_->window->Show(std::move(picture));
     return true;
 }
 
-void Image::CopyPictureFrom(const Image& other) { impl_->Show(other.impl_->picture); }
+void Image::CopyPictureFrom(const Image& other) { impl_->window->Show(other.impl_->window->picture); }
 
-void Image::ClearPicture() { impl_->Show(nullptr); }
+void Image::ClearPicture() { impl_->window->Show(nullptr); }
 
-bool Image::HasPicture() const { return impl_->picture != nullptr; }
+bool Image::HasPicture() const { return impl_->window->picture != nullptr; }
 
 }  // namespace Platform

@@ -10,7 +10,7 @@ namespace Platform {
 
 // A STATIC control the label draws itself, so that its lines break as the game's Japanese
 // needs and it can lie transparent over the window's picture.
-struct Label::Impl : NativeControl {
+struct LabelWindow : NativeControl {
     std::wstring caption;
     Colour fore = 0;
     Colour back = GetSysColor(COLOR_BTNFACE);
@@ -20,8 +20,8 @@ struct Label::Impl : NativeControl {
     bool wordWrap = true;
     HFONT font = DefaultFont();
 
-    explicit Impl(Window& window) { CreateChild(*this, window, L"STATIC", SS_OWNERDRAW | SS_NOTIFY); }
-    ~Impl() override
+    explicit LabelWindow(Window& window) { CreateChild(*this, window, L"STATIC", SS_OWNERDRAW | SS_NOTIFY); }
+    ~LabelWindow() override
     {
         if (backBrush)
             DeleteObject(backBrush);
@@ -74,90 +74,98 @@ struct Label::Impl : NativeControl {
     }
 };
 
+struct Label::Impl {
+    LabelWindow* window;
+};
+
 Label::Label(Window& window, int left, int top, int width, int height)
-    : Control(AsSeamWidget(new Impl(window)), nullptr),
-      impl_(static_cast<Impl*>(FromSeamWidget(widget())))
+    : Label(std::unique_ptr<Impl>(new Impl{new LabelWindow(window)}))
 {
     Move(left, top, width, height);
 }
+
+Label::Label(std::unique_ptr<Impl> impl)
+    : Control(std::make_unique<Control::Impl>(impl->window)),
+      impl_(std::move(impl))
+{}
 
 Label::~Label() = default;  // the control's window goes with the Control
 
 void Label::SetCaption(const std::string& caption)
 {
-    impl_->caption = Wide(caption);
-    SetWindowTextW(impl_->hwnd, impl_->caption.c_str());  // for the screen reader and tests
-    InvalidateRect(impl_->hwnd, nullptr, FALSE);
+    impl_->window->caption = Wide(caption);
+    SetWindowTextW(impl_->window->hwnd, impl_->window->caption.c_str());  // for the screen reader and tests
+    InvalidateRect(impl_->window->hwnd, nullptr, FALSE);
 }
 
-std::string Label::Caption() const { return Narrow(impl_->caption); }
+std::string Label::Caption() const { return Narrow(impl_->window->caption); }
 
 void Label::SetForeColour(Colour colour)
 {
-    impl_->fore = colour;
-    InvalidateRect(impl_->hwnd, nullptr, FALSE);
+    impl_->window->fore = colour;
+    InvalidateRect(impl_->window->hwnd, nullptr, FALSE);
 }
 
-Colour Label::ForeColour() const { return impl_->fore; }
-Colour Label::BackColour() const { return impl_->back; }
+Colour Label::ForeColour() const { return impl_->window->fore; }
+Colour Label::BackColour() const { return impl_->window->back; }
 
 void Label::SetBackColour(Colour colour)
 {
-    impl_->back = colour;
-    if (impl_->backBrush)
-        DeleteObject(impl_->backBrush);
-    impl_->backBrush = CreateSolidBrush(ToColorRef(colour));
-    InvalidateRect(impl_->hwnd, nullptr, FALSE);
+    impl_->window->back = colour;
+    if (impl_->window->backBrush)
+        DeleteObject(impl_->window->backBrush);
+    impl_->window->backBrush = CreateSolidBrush(ToColorRef(colour));
+    InvalidateRect(impl_->window->hwnd, nullptr, FALSE);
 }
 
 void Label::SetAlignment(Alignment alignment)
 {
-    impl_->alignment = alignment;
-    InvalidateRect(impl_->hwnd, nullptr, FALSE);
+    impl_->window->alignment = alignment;
+    InvalidateRect(impl_->window->hwnd, nullptr, FALSE);
 }
 
 void Label::SetFont(const std::string& family, double points, bool bold, bool italic)
 {
-    impl_->font = DesignFont(family, points, bold, italic);
-    InvalidateRect(impl_->hwnd, nullptr, FALSE);
+    impl_->window->font = DesignFont(family, points, bold, italic);
+    InvalidateRect(impl_->window->hwnd, nullptr, FALSE);
 }
 
 void Label::CentreVertically()
 {
-    impl_->centredVertically = true;
-    InvalidateRect(impl_->hwnd, nullptr, FALSE);
+    impl_->window->centredVertically = true;
+    InvalidateRect(impl_->window->hwnd, nullptr, FALSE);
 }
 
 void Label::SetWordWrap(bool wrap)
 {
-    impl_->wordWrap = wrap;
-    InvalidateRect(impl_->hwnd, nullptr, FALSE);
+    impl_->window->wordWrap = wrap;
+    InvalidateRect(impl_->window->hwnd, nullptr, FALSE);
 }
 
 bool Label::ShowsWholeCaption() const
 {
     bool whole = true;
-    HDC dc = GetDC(impl_->hwnd);
-    impl_->Lay(dc, [&](HDC, const std::vector<TextLine>& lines, int, int lineHeight) {
+    HDC dc = GetDC(impl_->window->hwnd);
+    impl_->window->Lay(dc, [&](HDC, const std::vector<TextLine>& lines, int, int lineHeight) {
         const int height = lineHeight * static_cast<int>(lines.size());
         const int widest = std::max_element(lines.begin(), lines.end(), [](const auto& a, const auto& b) {
                                return a.width < b.width;
                            })->width;
-        whole = height <= impl_->ClientHeight() && widest <= impl_->ClientWidth();
+        whole = height <= impl_->window->ClientHeight() && widest <= impl_->window->ClientWidth();
     });
-    ReleaseDC(impl_->hwnd, dc);
+    ReleaseDC(impl_->window->hwnd, dc);
     return whole;
 }
 
 Label::LineBox Label::LastLineBox() const
 {
     LineBox box{0, 0};
-    HDC dc = GetDC(impl_->hwnd);
-    impl_->Lay(dc, [&](HDC, const std::vector<TextLine>& lines, int, int lineHeight) {
-        if (!lines.empty() && !impl_->caption.empty())
+    HDC dc = GetDC(impl_->window->hwnd);
+    impl_->window->Lay(dc, [&](HDC, const std::vector<TextLine>& lines, int, int lineHeight) {
+        if (!lines.empty() && !impl_->window->caption.empty())
             box = {lineHeight * static_cast<int>(lines.size()), lines.back().width};
     });
-    ReleaseDC(impl_->hwnd, dc);
+    ReleaseDC(impl_->window->hwnd, dc);
     return box;
 }
 

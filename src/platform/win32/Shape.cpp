@@ -79,36 +79,44 @@ private:
     }
 };
 
+struct Shape::Impl {
+    ShapeWidget* widget;
+};
+
 Shape::Shape(Window& window, ShapeKind kind, int left, int top, int width, int height, Colour colour, int widthPx)
-    : Control(AsSeamWidget(new ShapeWidget(window)), nullptr),
-      widget_(static_cast<ShapeWidget*>(FromSeamWidget(widget())))
+    : Shape(std::unique_ptr<Impl>(new Impl{new ShapeWidget(window)}))
 {
-    widget_->kind = kind;
-    widget_->colour = ToColorRef(colour);
-    widget_->penWidth = widthPx;
+    impl_->widget->kind = kind;
+    impl_->widget->colour = ToColorRef(colour);
+    impl_->widget->penWidth = widthPx;
     if (kind == ShapeKind::Line) {
-        widget_->rising = (width < 0) != (height < 0);
+        impl_->widget->rising = (width < 0) != (height < 0);
         const int x = std::min(left, left + width), y = std::min(top, top + height);
         Move(x, y, std::abs(width) + widthPx * TwipsPerPixel, std::abs(height) + widthPx * TwipsPerPixel);
     } else {
         Move(left, top, width, height);
     }
-    widget_->Cut();
+    impl_->widget->Cut();
 }
+
+Shape::Shape(std::unique_ptr<Impl> impl)
+    : Control(std::make_unique<Control::Impl>(impl->widget)),
+      impl_(std::move(impl))
+{}
 
 Shape::~Shape() = default;  // the control's window goes with the Control
 
 void Shape::SetFillColour(Colour colour)
 {
-    widget_->filled = true;
-    widget_->fill = ToColorRef(colour);
-    widget_->Cut();
+    impl_->widget->filled = true;
+    impl_->widget->fill = ToColorRef(colour);
+    impl_->widget->Cut();
 }
 
 void Shape::SetColour(Colour colour)
 {
-    widget_->colour = ToColorRef(colour);
-    InvalidateRect(widget_->hwnd, nullptr, FALSE);
+    impl_->widget->colour = ToColorRef(colour);
+    InvalidateRect(impl_->widget->hwnd, nullptr, FALSE);
 }
 
 }  // namespace Platform

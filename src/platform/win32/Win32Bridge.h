@@ -1,8 +1,10 @@
 #pragma once
 // Inside the Windows platform only: what the windows and controls share.
 #include "platform/Colour.h"
+#include "platform/Control.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <windows.h>
@@ -41,6 +43,7 @@ struct NativeControl {
     HWND hwnd = nullptr;
     MouseHandlers mouse;
     bool pressed = false;  // a left press began over the control
+    bool hasToolTip = false;
 
     virtual ~NativeControl() = default;
     // WM_CTLCOLOR*: the brush for the control's background, or null for the system's.
@@ -54,6 +57,14 @@ struct NativeControl {
     virtual void DrawBeneath(HDC) const {}
     // Whether the control takes the mouse itself (a button clicks through BN_CLICKED).
     virtual bool ClicksThroughNotification() const { return false; }
+};
+
+// What every control holds: its native window, which goes with the control.
+struct Control::Impl {
+    explicit Impl(NativeControl* control)
+        : native(control)
+    {}
+    std::unique_ptr<NativeControl> native;
 };
 
 // Creates a child control of the window and hooks its mouse messages to `control.mouse`.
@@ -83,12 +94,4 @@ void TickTimer(UINT_PTR id);
 // Registers the window class of the game's windows once (Window.cpp).
 void RegisterGameWindowClass();
 
-}  // namespace Platform
-
-// The controls' seam still names Qt's widget type in its constructor; on Windows that pointer
-// carries the control's native window, which the Control owns.
-class QWidget;
-namespace Platform {
-inline QWidget* AsSeamWidget(NativeControl* control) { return reinterpret_cast<QWidget*>(control); }
-inline NativeControl* FromSeamWidget(QWidget* widget) { return reinterpret_cast<NativeControl*>(widget); }
 }  // namespace Platform

@@ -1,8 +1,8 @@
 #include "platform/TextBox.h"
 
-#include "platform/Fonts.h"
-#include "platform/QtBridge.h"
 #include "platform/Window.h"
+#include "platform/qt/Fonts.h"
+#include "platform/qt/QtBridge.h"
 
 #include <QCoreApplication>
 #include <QInputMethodEvent>
@@ -38,18 +38,18 @@ protected:
 }  // namespace
 
 TextBox::TextBox(Window& window, int left, int top, int width, int height)
-    : TextBox(new GameLineEdit(WidgetOf(window)))
+    : TextBox(std::unique_ptr<Impl>(new Impl{new GameLineEdit(WidgetOf(window))}))
 {
     Move(left, top, width, height);
     impl_->edit->setAttribute(Qt::WA_InputMethodEnabled, true);
 }
 
-TextBox::TextBox(ReportingWidget<QLineEdit>* edit)
-    : Control(edit, &edit->mouse),
-      impl_(new Impl{edit})
+TextBox::TextBox(std::unique_ptr<Impl> impl)
+    : Control(std::make_unique<Control::Impl>(impl->edit)),
+      impl_(std::move(impl))
 {}
 
-TextBox::~TextBox() { delete impl_; }
+TextBox::~TextBox() = default;
 
 void TextBox::SetText(const std::string& text) { impl_->edit->setText(ToQt(text)); }
 std::string TextBox::Text() const { return FromQt(impl_->edit->text()); }

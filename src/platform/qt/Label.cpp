@@ -1,8 +1,8 @@
 #include "platform/Label.h"
 
-#include "platform/Fonts.h"
-#include "platform/QtBridge.h"
 #include "platform/Window.h"
+#include "platform/qt/Fonts.h"
+#include "platform/qt/QtBridge.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QLabel>
@@ -31,17 +31,17 @@ ReportingWidget<QLabel>* MakeLabel(Window& window)
 }  // namespace
 
 Label::Label(Window& window, int left, int top, int width, int height)
-    : Label(MakeLabel(window))
+    : Label(std::unique_ptr<Impl>(new Impl{MakeLabel(window)}))
 {
     Move(left, top, width, height);
 }
 
-Label::Label(ReportingWidget<QLabel>* label)
-    : Control(label, &label->mouse),
-      impl_(new Impl{label})
+Label::Label(std::unique_ptr<Impl> impl)
+    : Control(std::make_unique<Control::Impl>(impl->label)),
+      impl_(std::move(impl))
 {}
 
-Label::~Label() { delete impl_; }
+Label::~Label() = default;
 
 void Label::SetCaption(const std::string& caption) { impl_->label->setText(ToQt(caption)); }
 std::string Label::Caption() const { return FromQt(impl_->label->text()); }

@@ -1,9 +1,9 @@
 #include "platform/Window.h"
 
 #include "platform/Application.h"
-#include "platform/QtBridge.h"
-#include "platform/ResourcePicture.h"
-#include "platform/ScaledPicture.h"
+#include "platform/qt/QtBridge.h"
+#include "platform/qt/ResourcePicture.h"
+#include "platform/qt/ScaledPicture.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

@@ -1,4 +1,4 @@
-#include "platform/AudioDevice.h"
+#include "platform/qt/AudioDevice.h"
 
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_mixer.h>

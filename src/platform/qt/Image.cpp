@@ -1,9 +1,9 @@
 #include "platform/Image.h"
 
-#include "platform/QtBridge.h"
-#include "platform/ResourcePicture.h"
-#include "platform/ScaledPicture.h"
 #include "platform/Window.h"
+#include "platform/qt/QtBridge.h"
+#include "platform/qt/ResourcePicture.h"
+#include "platform/qt/ScaledPicture.h"
 
 #include <QLabel>
 
@@ -23,18 +23,18 @@ struct Image::Impl {
 };
 
 Image::Image(Window& window, int left, int top, int width, int height)
-    : Image(new ReportingWidget<QLabel>(WidgetOf(window)))
+    : Image(std::unique_ptr<Impl>(new Impl{new ReportingWidget<QLabel>(WidgetOf(window)), {}}))
 {
     Move(left, top, width, height);
     impl_->label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
-Image::Image(ReportingWidget<QLabel>* label)
-    : Control(label, &label->mouse),
-      impl_(new Impl{label, {}})
+Image::Image(std::unique_ptr<Impl> impl)
+    : Control(std::make_unique<Control::Impl>(impl->label)),
+      impl_(std::move(impl))
 {}
 
-Image::~Image() { delete impl_; }
+Image::~Image() = default;
 
 bool Image::LoadPicture(const std::string& path)
 {

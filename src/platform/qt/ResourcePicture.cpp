@@ -1,6 +1,6 @@
-#include "platform/ResourcePicture.h"
+#include "platform/qt/ResourcePicture.h"
 
-#include "platform/QtBridge.h"
+#include "platform/qt/QtBridge.h"
 
 namespace Platform {
 

@@ -1,13 +1,15 @@
 #include "platform/Shape.h"
 
 #include "platform/Application.h"
-#include "platform/QtBridge.h"
 #include "platform/Window.h"
+#include "platform/qt/QtBridge.h"
 
 #include <QPainter>
 #include <algorithm>
 
 namespace Platform {
+
+namespace {
 
 class ShapeWidget : public ReportingWidget<QWidget> {
 public:
@@ -42,10 +44,16 @@ protected:
     }
 };
 
+}  // namespace
+
+struct Shape::Impl {
+    ShapeWidget* widget;
+};
+
 Shape::Shape(Window& window, ShapeKind kind, int left, int top, int width, int height, Colour colour, int widthPx)
-    : Shape(new ShapeWidget(WidgetOf(window)))
+    : Shape(std::unique_ptr<Impl>(new Impl{new ShapeWidget(WidgetOf(window))}))
 {
-    ShapeWidget* widget = widget_;
+    ShapeWidget* widget = impl_->widget;
     widget->kind = kind;
     widget->colour = ToQColor(colour);
     widget->penWidth = widthPx;
@@ -59,23 +67,23 @@ Shape::Shape(Window& window, ShapeKind kind, int left, int top, int width, int h
     }
 }
 
-Shape::Shape(ShapeWidget* widget)
-    : Control(widget, &widget->mouse),
-      widget_(widget)
+Shape::Shape(std::unique_ptr<Impl> impl)
+    : Control(std::make_unique<Control::Impl>(impl->widget)),
+      impl_(std::move(impl))
 {}
 
 Shape::~Shape() = default;
 
 void Shape::SetFillColour(Colour colour)
 {
-    widget_->fill = ToQColor(colour);
-    widget_->update();
+    impl_->widget->fill = ToQColor(colour);
+    impl_->widget->update();
 }
 
 void Shape::SetColour(Colour colour)
 {
-    widget_->colour = ToQColor(colour);
-    widget_->update();
+    impl_->widget->colour = ToQColor(colour);
+    impl_->widget->update();
 }
 
 }  // namespace Platform

@@ -1,8 +1,8 @@
 #include "platform/CommandButton.h"
 
-#include "platform/Fonts.h"
-#include "platform/QtBridge.h"
 #include "platform/Window.h"
+#include "platform/qt/Fonts.h"
+#include "platform/qt/QtBridge.h"
 
 #include <QPushButton>
 
@@ -34,15 +34,16 @@ protected:
 }  // namespace
 
 CommandButton::CommandButton(Window& window, int left, int top, int width, int height)
-    : CommandButton(new GameButton(WidgetOf(window)))
+    : CommandButton(std::unique_ptr<Impl>(new Impl{new GameButton(WidgetOf(window))}))
 {
     Move(left, top, width, height);
 }
 
-CommandButton::CommandButton(ReportingWidget<QPushButton>* button)
-    : Control(button, &button->mouse),
-      impl_(new Impl{button})
+CommandButton::CommandButton(std::unique_ptr<Impl> impl)
+    : Control(std::make_unique<Control::Impl>(impl->button)),
+      impl_(std::move(impl))
 {
+    ReportingWidget<QPushButton>* button = impl_->button;
     button->setAutoDefault(false);
     QObject::connect(button, &QPushButton::clicked, button, [button] {
         if (button->mouse.click)
@@ -50,7 +51,7 @@ CommandButton::CommandButton(ReportingWidget<QPushButton>* button)
     });
 }
 
-CommandButton::~CommandButton() { delete impl_; }
+CommandButton::~CommandButton() = default;
 
 void CommandButton::SetCaption(const std::string& caption) { impl_->button->setText(ToQt(caption)); }
 std::string CommandButton::Caption() const { return FromQt(impl_->button->text()); }

@@ -1,4 +1,4 @@
-#include "platform/QtBridge.h"
+#include "platform/qt/QtBridge.h"
 
 #include "platform/Application.h"
 #include "platform/Input.h"

@@ -1,7 +1,7 @@
 #include "platform/MessageBox.h"
 
 #include "platform/Application.h"
-#include "platform/QtBridge.h"
+#include "platform/qt/QtBridge.h"
 
 #include <QLabel>
 #include <QMessageBox>

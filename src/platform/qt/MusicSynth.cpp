@@ -1,6 +1,6 @@
-#include "platform/MusicSynth.h"
+#include "platform/qt/MusicSynth.h"
 
-#include "platform/AudioDevice.h"
+#include "platform/qt/AudioDevice.h"
 
 #include <SDL2/SDL_mixer.h>
 #include <algorithm>

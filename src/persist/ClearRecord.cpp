@@ -1,4 +1,4 @@
-#include "endings/ClearRecord.h"
+#include "persist/ClearRecord.h"
 
 #include "core/Utf8.h"
 

@@ -1,8 +1,10 @@
 #pragma once
 // Inside the platform layer only: the Qt side of windows and controls.
 #include "platform/Colour.h"
+#include "platform/Control.h"
 
 #include <QColor>
+#include <QPointer>
 #include <QWidget>
 #include <functional>
 #include <string>
@@ -48,6 +50,18 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override { mouse.Release(this, event); }
     void mouseMoveEvent(QMouseEvent* event) override { mouse.Move(event); }
     void mouseDoubleClickEvent(QMouseEvent* event) override { mouse.DoubleClick(event); }
+};
+
+// The widget behind a control and the mouse handlers it reports to. The window deletes its child
+// widgets itself and may be gone before the control, so the widget is watched.
+struct Control::Impl {
+    template <typename Base>
+    explicit Impl(ReportingWidget<Base>* reporting)
+        : widget(reporting),
+          mouse(reporting->mouse)
+    {}
+    QPointer<QWidget> widget;
+    MouseHandlers& mouse;
 };
 
 }  // namespace Platform

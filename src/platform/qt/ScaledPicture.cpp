@@ -1,4 +1,4 @@
-#include "platform/ScaledPicture.h"
+#include "platform/qt/ScaledPicture.h"
 
 #include "platform/Application.h"
 

@@ -3,7 +3,7 @@
 // room's replay and its erase. Each game runs in a child process, since every game ends the
 // program; the files it leaves are checked afterwards.
 #include "core/HeroineNames.h"
-#include "endings/ClearRecord.h"
+#include "persist/ClearRecord.h"
 #include "persist/GameSettings.h"
 #include "persist/SaveFile.h"
 #include "support/CurrentFolder.h"

@@ -1,7 +1,7 @@
 #include "platform/Sound.h"
 
-#include "platform/AudioDevice.h"
-#include "platform/MusicSynth.h"
+#include "platform/qt/AudioDevice.h"
+#include "platform/qt/MusicSynth.h"
 
 #include <SDL2/SDL_mixer.h>
 #include <algorithm>
