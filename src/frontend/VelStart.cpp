@@ -132,7 +132,7 @@ void VelStart::HideForUnload()
 
 void VelStart::Section1()
 {
-    Serif.SetCaption(GreetingForHour(LocalHour()) + CrLf + Guide("greeting", "greeting follow-up"));
+    Serif.SetCaption(GreetingForHour(Platform::LocalHour()) + CrLf + Guide("greeting", "greeting follow-up"));
 }
 
 void VelStart::Form_MouseMove()
