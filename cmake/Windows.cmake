@@ -33,7 +33,7 @@ target_include_directories(gtest_windows SYSTEM PUBLIC ${VEL_GTEST_SOURCE}/inclu
 target_compile_options(gtest_windows PRIVATE -w)
 
 add_executable(velgame_tests tests/windows/WindowsTestMain.cpp tests/windows/WindowsPlatformTest.cpp
-  tests/windows/WindowsWholeGameTest.cpp ${VEL_ART_RC})
+  ${VEL_ART_RC})
 target_include_directories(velgame_tests PRIVATE tests)
 target_link_libraries(velgame_tests PRIVATE velstack gtest_windows)
 target_compile_definitions(velgame_tests PRIVATE VEL_GAME_DIR="${VEL_GAME_DIR}")

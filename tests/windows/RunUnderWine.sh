@@ -11,5 +11,5 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   wineserver -w
 fi
 # The game folder holds the fonts the program loads; Wine finds the program's DLLs itself.
-cd "$(dirname "$2")"
+cd "$(dirname "$1")"
 exec xvfb-run -a -s "-screen 0 1280x1024x24" wine "$@"
