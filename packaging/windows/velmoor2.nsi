@@ -3,7 +3,8 @@
 ; For the player alone (the default, no administrator needed) or for all users (/AllUsers);
 ; /S installs silently. The uninstaller takes away what was installed and leaves the player's
 ; save and settings.
-Unicode true
+; 64-bit, as the game is: Wine runs it without its 32-bit half.
+Target amd64-unicode
 SetCompressor /SOLID lzma
 
 !define APP "Velmoor2"
