@@ -6,6 +6,8 @@
 #   ./build.sh fuzz   install, build the readers' fuzz targets with clang and run each in turn
 #                     (FUZZ_SECONDS each, 90 by default: ten and a half minutes for the seven)
 #   ./build.sh package  install, build and make the Debian package in build/package
+#   ./build.sh windows  install, build the content on the host and cross-build the Windows game
+#                       in build-windows/game with MinGW-w64
 set -euo pipefail
 cd "$(dirname "$0")"
 mode=${1:-test}
@@ -15,7 +17,11 @@ packages=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev qt6-translations-l1
   libgl-dev dpkg-dev)
 test_packages=(libgtest-dev xvfb xauth x11-utils openbox weston xwayland qt6-wayland imagemagick faketime pulseaudio
   pulseaudio-utils sox libxtst-dev clang clang-format libclang-rt-14-dev desktop-file-utils appstream lintian)
-case "$mode" in test | fuzz) packages+=("${test_packages[@]}") ;; esac
+windows_packages=(g++-mingw-w64-x86-64-posix wine wine64 nsis imagemagick xvfb xauth openbox)
+case "$mode" in
+  test | fuzz) packages+=("${test_packages[@]}") ;;
+  windows) packages+=("${windows_packages[@]}") ;;
+esac
 # Only what is missing is installed: a machine that has everything runs no apt at all.
 missing=()
 for package in "${packages[@]}"; do
@@ -44,6 +50,17 @@ if [ "$mode" = fuzz ]; then
   exec fuzz/run.sh build-fuzz "${FUZZ_SECONDS:-90}"
 fi
 
+# The Windows game: pictures, songs and data files come from the host build in build/ (our tools
+# run on Debian), the program is cross-built with MinGW-w64 in build-windows/.
+if [ "$mode" = windows ]; then
+  configure cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEL_SANITIZE=OFF -DVEL_TESTS=OFF
+  cmake --build build -j2 --target game_art game_music game_talk game_icons
+  configure cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/MinGW-w64.cmake -DCMAKE_BUILD_TYPE=Release \
+    -DVEL_HOST_BUILD="$PWD/build"
+  cmake --build build-windows -j2
+  exit
+fi
+
 # The tests run on their own build with AddressSanitizer and UndefinedBehaviorSanitizer; the
 # other builds have no tests and need none of the test tools.
 if [ "$mode" = test ]; then dir=build-check checked=ON; else dir=build checked=OFF; fi
@@ -54,5 +71,5 @@ case "$mode" in
   test) ctest --test-dir build-check --output-on-failure ;;
   bench) cd build/game && ../velbalance && exec ../velbench ;;
   package) cd build && cpack -G DEB ;;
-  *) echo "unknown mode: $mode (use: play, test, bench, fuzz or package)" >&2; exit 2 ;;
+  *) echo "unknown mode: $mode (use: play, test, bench, fuzz, package or windows)" >&2; exit 2 ;;
 esac

@@ -6,7 +6,7 @@
 # - the public headers, src/platform/*.h, the seam every backend implements, include none of them
 #   nor a backend's own headers.
 set(linux_libraries "^[ \t]*#[ \t]*include[ \t]*[<\"](Q[A-Za-z]|qt|SDL|fluidsynth|alsa/)")
-set(windows_api "^[ \t]*#[ \t]*include[ \t]*[<\"]([Ww]indows|mmsystem|shlobj|shellapi|commctrl)\\.h")
+set(windows_api "^[ \t]*#[ \t]*include[ \t]*[<\"]([Ww]indows|windowsx|mmsystem|wincodec|objbase|shlobj|shellapi|commctrl)\\.h")
 set(system_headers
   "^[ \t]*#[ \t]*include[ \t]*<(filesystem|fstream|ctime|time\\.h|cstdio|stdio\\.h|unistd\\.h|fcntl\\.h|dirent\\.h|pwd\\.h|sys/)")
 # A C call by its bare or std:: name, not a member (".open(") nor a longer name ("MidiClose(").

@@ -1,0 +1,118 @@
+// The Windows platform as the game relies on it: the registry settings, atomic writes, code page
+// 932 and timers that tick inside their own handler's wait.
+#include "platform/Application.h"
+#include "platform/AtomicFile.h"
+#include "platform/Cp932.h"
+#include "platform/SettingsFile.h"
+#include "platform/Timer.h"
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+using namespace Platform;
+
+namespace {
+
+// A registry branch of the test's own, removed at its end.
+class RegistrySettings : public testing::Test {
+protected:
+    void SetUp() override { OverrideSettingsDirectory("RegistrySettings"); }
+    void TearDown() override { OverrideSettingsDirectory(""); }
+};
+
+// A folder of the test's own under the system's temporary folder, removed at its end.
+class ScratchFiles : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        folder = fs::temp_directory_path()
+            / ("velmoor-windows-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+        fs::create_directories(folder);
+    }
+    void TearDown() override { fs::remove_all(folder); }
+    std::string At(const std::string& name) const { return (folder / name).string(); }
+    fs::path folder;
+};
+
+}  // namespace
+
+TEST_F(RegistrySettings, KeepsValuesPerSectionWithNamesMatchedWithoutCase)
+{
+    EXPECT_EQ(GetSetting("Corvane", "Velmoor2", "Clear"), "") << "nothing stored yet";
+    ASSERT_TRUE(SaveSetting("Corvane", "Velmoor2", "Clear", "時任 玲奈 1,2,3").Ok());
+    ASSERT_TRUE(SaveSetting("Corvane", "Display", "Scale", "2").Ok());
+    EXPECT_EQ(GetSetting("corvane", "VELMOOR2", "clear"), "時任 玲奈 1,2,3");
+    ASSERT_TRUE(SaveSetting("Corvane", "velmoor2", "CLEAR", "again").Ok()) << "replaces, whatever the case";
+    EXPECT_EQ(GetSetting("Corvane", "Velmoor2", "Clear"), "again");
+
+    // Erasing the game's records leaves the display's own section alone.
+    ASSERT_TRUE(DeleteSettingSection("Corvane", "Velmoor2").Ok());
+    EXPECT_EQ(GetSetting("Corvane", "Velmoor2", "Clear"), "");
+    EXPECT_EQ(GetSetting("Corvane", "Display", "Scale"), "2");
+    EXPECT_TRUE(DeleteSettingSection("Corvane", "Velmoor2").Ok()) << "a section already gone is fine";
+
+    EXPECT_FALSE(SaveSetting("Corvane", "a\\b", "Key", "x").Ok()) << "a backslash would open another key";
+    EXPECT_FALSE(SaveSetting("Corvane", "Velmoor2", "", "x").Ok());
+    EXPECT_NE(SettingsFilePath("Corvane").find("HKEY_CURRENT_USER\\"), std::string::npos);
+}
+
+TEST_F(ScratchFiles, WritesReplaceWholeFilesAndLeaveNoTemporaries)
+{
+    const std::string save = At("SAVEDATA.DAT");
+    EXPECT_FALSE(ReadWholeFile(save).Get().has_value()) << "no file reads as none";
+    ASSERT_TRUE(WriteFileAtomically(save, "first\r\n").Ok());
+    std::ofstream(save + ".tmp.999", std::ios::binary) << "left by a writer that was stopped";
+    ASSERT_TRUE(WriteFileAtomically(save, std::string("second\0line\r\n", 13)).Ok());
+    EXPECT_EQ(ReadWholeFile(save).Get().value(), std::string("second\0line\r\n", 13));
+    for (const auto& entry : fs::directory_iterator(folder))
+        EXPECT_EQ(entry.path().filename(), "SAVEDATA.DAT") << "only the file itself is left";
+
+    const Outcome<> nowhere = WriteFileAtomically(At("no-such-folder/SAVEDATA.DAT"), "x");
+    ASSERT_FALSE(nowhere.Ok());
+    EXPECT_NE(nowhere.Failure().detail.find("create"), std::string::npos) << nowhere.Failure().detail;
+
+    ASSERT_TRUE(RemoveFile(save).Ok());
+    EXPECT_FALSE(FileExists(save));
+    EXPECT_TRUE(RemoveFile(save).Ok()) << "a file already gone is fine";
+}
+
+TEST(Cp932, ConvertsBothWaysAndRefusesWhatItCannotHold)
+{
+    const std::string japanese = "先輩、今日は何をするの？ ①Ⅱ～";
+    const std::optional<std::string> bytes = Utf8ToCp932(japanese);
+    ASSERT_TRUE(bytes.has_value());
+    EXPECT_EQ(bytes->substr(0, 4), "\x90\xe6\x94\x79");  // 先輩
+    EXPECT_EQ(Cp932ToUtf8(*bytes), japanese);
+    EXPECT_FALSE(Utf8ToCp932("한국어").has_value()) << "no look-alike and no question mark";
+    EXPECT_FALSE(Cp932ToUtf8("\x81").has_value()) << "half a character";
+    EXPECT_FALSE(Utf8ToCp932("\xff").has_value()) << "not UTF-8";
+}
+
+// A game minute must keep counting while its own handler waits for the player (a phone call).
+TEST(WindowsTimer, TicksAgainInsideItsOwnHandlersWait)
+{
+    Timer timer(20, true);
+    int ticks = 0;
+    int deepest = 0;
+    int depth = 0;
+    timer.OnTick([&] {
+        ++ticks;
+        ++depth;
+        deepest = std::max(deepest, depth);
+        if (depth == 1) {
+            const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(200);
+            while (std::chrono::steady_clock::now() < until && ticks < 4)
+                WaitForEvents();
+        }
+        --depth;
+    });
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (std::chrono::steady_clock::now() < until && ticks < 4)
+        WaitForEvents();
+    timer.SetEnabled(false);
+    EXPECT_GE(ticks, 4);
+    EXPECT_EQ(deepest, 2) << "the next tick came inside the first one's wait";
+}
