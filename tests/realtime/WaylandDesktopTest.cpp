@@ -72,6 +72,7 @@ TEST(OnAWaylandDesktop, TheWindowsLandWhereDesigned)
     fs::create_directories(folder);
     const std::shared_ptr<void> removeFolder(nullptr, [&folder](void*) { fs::remove_all(folder); });
 
+    LendMainScreen();
     Demoform& logo = TheLogoDemo.Get();
     logo.Form.Show();
     EXPECT_TRUE(XDesktop().Find(logo.Form.Caption())) << "the game is an X client";

@@ -134,8 +134,8 @@ TEST_F(AtScaleTwo, TheScreensAreTheirDesignWithEveryPixelDoubledAndCentredAtThei
     EXPECT_NEAR(main.Form.Left() * 2 / 15.0, (screen.whole.width - mainWidth) / 2.0, 1);
     EXPECT_NEAR(main.Form.Top() * 2 / 15.0, (screen.whole.height - mainHeight) / 2.0 - 160, 1);
     VelSerif& reply = TheReplyDialog.Get();
-    EXPECT_NEAR(reply.Form.Left() * 2 / 15.0, (screen.whole.width - 2 * 501) / 2.0, 1);
-    EXPECT_NEAR((reply.Form.Top() - main.Form.Top()) * 2 / 15.0, mainHeight + 50 * 2 / 15.0, 1);
+    EXPECT_NEAR(reply.Form.Left() * 2 / 15.0, (main.Form.Left() + main.Form.Width() / 2) * 2 / 15.0 - 501, 1);
+    EXPECT_NEAR((reply.Form.Top() - main.Form.Top() - main.Form.Height()) * 2 / 15.0, 50 * 2 / 15.0, 1);
     const Bitmap replyShot = Photograph(reply.Form);
     EXPECT_EQ(replyShot.width, 2 * 501);
     EXPECT_EQ(replyShot.height, 2 * 138);
