@@ -1,6 +1,6 @@
 #include "platform/SettingsFile.h"
-#include "platform/SettingsText.h"
 
+#include "platform/SettingsText.h"
 #include "platform/win32/Win32Bridge.h"
 
 namespace Platform {
