@@ -3,6 +3,8 @@
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
+#include <chrono>
+#include <thread>
 
 namespace {
 
@@ -70,11 +72,21 @@ void XInput::Press(const std::string& keyName)
 
 void XInput::Drag(Platform::ScreenPoint from, Platform::ScreenPoint to)
 {
+    // A window manager moves a window only for a drag it sees happen: each step is flushed and
+    // given a moment (on the game's clock, which the real-time games run twenty times faster).
+    const auto settle = [this] {
+        XFlush(X(display_));
+        std::this_thread::sleep_for(std::chrono::milliseconds(400));
+    };
     MoveTo(from);
+    settle();
     XTestFakeButtonEvent(X(display_), 1, True, CurrentTime);
+    settle();
     constexpr int Steps = 8;
-    for (int step = 1; step <= Steps; ++step)
+    for (int step = 1; step <= Steps; ++step) {
         MoveTo({from.x + (to.x - from.x) * step / Steps, from.y + (to.y - from.y) * step / Steps});
+        settle();
+    }
     XTestFakeButtonEvent(X(display_), 1, False, CurrentTime);
-    XFlush(X(display_));
+    settle();
 }
