@@ -5,13 +5,9 @@
 #include "support/ScratchFolder.h"
 #include "support/Unprivileged.h"
 
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <random>
-#include <sys/wait.h>
-#include <unistd.h>
 
 using namespace Velmoor2;
 namespace fs = std::filesystem;
@@ -153,32 +149,4 @@ TEST_F(SaveFile, AReadOnlyFolderIsAReportedFailure)
         EXPECT_NE(continued.Failure().message.find("消せない"), std::string::npos)
             << "a save that cannot be deleted is not resumed";
     }));
-}
-
-// The game killed in the middle of a save, many times over: the save on disk is always a whole
-// one, the earlier or the new, and loads.
-TEST_F(SaveFile, KilledWhileSavingLeavesAWholeSave)
-{
-    ASSERT_TRUE(WriteSaveFile(Game(1)));
-    std::mt19937 random(1999);
-    for (int round = 0; round < 200; ++round) {
-        const pid_t game = ::fork();
-        ASSERT_GE(game, 0);
-        if (game == 0) {
-            for (Integer minute = 2;; minute = static_cast<Integer>(minute % 29 + 1))
-                if (!WriteSaveFile(Game(minute)))
-                    ::_exit(3);
-        }
-        ::usleep(static_cast<useconds_t>(random() % 3000));
-        ASSERT_EQ(::kill(game, SIGKILL), 0);
-        int status = 0;
-        ASSERT_EQ(::waitpid(game, &status, 0), game);
-        ASSERT_TRUE(WIFSIGNALED(status)) << status;
-        const auto loaded = ReadSaveFile();
-        ASSERT_TRUE(loaded.Ok()) << "round " << round << ": " << loaded.Failure().detail;
-        ASSERT_EQ(loaded.Get(), Game(loaded.Get().gameMinute));
-        for (const auto& entry : fs::directory_iterator(folder))
-            if (entry.path().filename() != SaveFileName)
-                fs::remove(entry.path());
-    }
 }
