@@ -28,8 +28,8 @@ inline constexpr SongGain SongGains[] = {
     {"TimGM6mb.sf2", "M240C.mid", 0.4},   // -27.9 dB, peak 0.30
     {"TimGM6mb.sf2", "M250C.mid", -0.3},  // -27.2 dB, peak 0.31
     {"TimGM6mb.sf2", "M260C.mid", 0.2},   // -27.7 dB, peak 0.35
-    // velloudness --gains /usr/share/sounds/sf2/FluidR3_GM.sf2 M*.mid: -37.0 to -23.4 dB without gains
-    {"FluidR3_GM.sf2", "M290C.mid", 9.5},   // -37.0 dB, peak 0.10
+    // velloudness --gains /usr/share/sounds/sf2/FluidR3_GM.sf2 M*.mid: -36.9 to -23.4 dB without gains
+    {"FluidR3_GM.sf2", "M290C.mid", 9.4},   // -36.9 dB, peak 0.10
     {"FluidR3_GM.sf2", "M291C.mid", -4.1},  // -23.4 dB, peak 0.45
     {"FluidR3_GM.sf2", "M292C.mid", -1.3},  // -26.2 dB, peak 0.30
     {"FluidR3_GM.sf2", "M293C.mid", 7.7},   // -35.2 dB, peak 0.12
