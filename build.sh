@@ -69,7 +69,10 @@ cmake --build $dir -j2
 case "$mode" in
   play) cd build/game && exec ./velmoor2 ;;
   test) ctest --test-dir build-check --output-on-failure ;;
-  bench) cd build/game && ../velbalance && exec ../velbench ;;
+  bench)
+    # The figures need no screen to look at: without a desktop the game draws off screen.
+    [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] || export QT_QPA_PLATFORM=offscreen
+    cd build/game && ../velbalance && exec ../velbench ;;
   package) cd build && cpack -G DEB ;;
   *) echo "unknown mode: $mode (use: play, test, bench, fuzz, package or windows)" >&2; exit 2 ;;
 esac
