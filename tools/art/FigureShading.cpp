@@ -58,7 +58,8 @@ QString FigureShading::filter(const QString& id, QPointF towardsSun, double reac
         f += QString("<feMorphology in=\"SourceAlpha\" operator=\"erode\" radius=\"%1\" result=\"inner\"/>"
                      "<feOffset dx=\"%2\" dy=\"%3\" result=\"away\"/>"
                      "<feComposite in=\"inner\" in2=\"away\" operator=\"out\" result=\"litEdge\"/>")
-                 .arg(number(outline), number(-sun.x() * highlightWidth), number(-sun.y() * highlightWidth));
+                 .arg(number(outline), number(-sun.x() * highlightWidth * reach),
+                      number(-sun.y() * highlightWidth * reach));
     }
     if (rimStrength > 0)
         f += QString("<feFlood flood-color=\"%1\" flood-opacity=\"%2\"/>"

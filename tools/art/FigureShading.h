@@ -17,6 +17,6 @@ struct FigureShading {
     bool isFlat() const { return shadeStrength <= 0 && rimStrength <= 0; }
     // An SVG <filter> with this id, for parts drawn in body units (2.5 per cm); `towardsSun`
     // points from the figure to the light in those units (y down). `reach` scales how far the
-    // shade comes in (less on a face than on a sleeve).
+    // shade comes in and how wide the lit edge is (less on a face than on a sleeve).
     QString filter(const QString& id, QPointF towardsSun, double reach = 1) const;
 };

@@ -119,12 +119,14 @@ void SvgComposer::addCharacter(const CharacterPlacement& c)
                       flat, number(c.lean));
     // Each part is shaded on its own outline, in the body's units.
     const QString shaded = QString("<g%1>").arg(shadingFilter(c, 1));
-    const QString headGroup =
-        QString("<g%1>").arg(shadingFilter(c, 0.6)) + QString("<g transform=\"%1 translate(-100,-200)\">\n").arg(neck);
+    const QString headSpace = QString("<g transform=\"%1 translate(-100,-200)\">\n").arg(neck);
     if (hairBack)
-        body_ += headGroup + inline_(*hairBack) + "</g></g>\n";
+        body_ += QString("<g%1>").arg(shadingFilter(c, 0.6)) + headSpace + inline_(*hairBack) + "</g></g>\n";
     body_ += shaded + inline_(body) + "</g>\n";
-    body_ += headGroup + inline_(head) + (hairFront ? inline_(*hairFront) : QString()) + "</g></g>\n";
+    // Only a thin shade and lit edge on the face and the locks in front of it: a deep one lies
+    // across the cheek and jaw like a smear and washes through the narrow side locks.
+    body_ += QString("<g%1>").arg(shadingFilter(c, 0.3)) + headSpace + inline_(head)
+        + (hairFront ? inline_(*hairFront) : QString()) + "</g></g>\n";
     if (!c.held.isEmpty()) {
         if (!body.hasMarker("hand"))
             throw std::runtime_error((body.path() + ": no hand marker to hold " + c.held).toStdString());
