@@ -3,15 +3,18 @@
 #include "persist/SaveFileFormat.h"
 #include "platform/Cp932.h"
 #include "support/ScratchFolder.h"
-#include "support/Unprivileged.h"
 
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#ifndef _WIN32
+#include "support/Unprivileged.h"
+
+#include <csignal>
 #include <random>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 using namespace Velmoor2;
 namespace fs = std::filesystem;
@@ -56,7 +59,7 @@ TEST_F(SaveFile, WrittenInTheCurrentFolderReadWithoutChangeAndDeleted)
     EXPECT_TRUE(DeleteSaveFile()) << "no save to delete is fine";
     ASSERT_TRUE(WriteSaveFile(Game(3)));
     ASSERT_TRUE(WriteSaveFile(Game(12)));
-    EXPECT_EQ(Bytes((folder / "VEL2DATA.DAT").c_str()), EncodeSaveFile(Game(12))) << "saving again replaces";
+    EXPECT_EQ(Bytes((folder / "VEL2DATA.DAT").string().c_str()), EncodeSaveFile(Game(12))) << "saving again replaces";
     State = {};
     const auto loaded = ReadSaveFile();
     ASSERT_TRUE(loaded.Ok()) << loaded.Failure().detail;
@@ -140,6 +143,7 @@ TEST_F(SaveFile, AFailedWriteIsReportedAndKeepsTheEarlierSave)
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), {}), 1) << "no temporary file is left";
 }
 
+#ifndef _WIN32  // folder modes and killed children are the Linux build's own
 TEST_F(SaveFile, AReadOnlyFolderIsAReportedFailure)
 {
     ASSERT_TRUE(WriteSaveFile(Game(3)));
@@ -182,3 +186,4 @@ TEST_F(SaveFile, KilledWhileSavingLeavesAWholeSave)
                 fs::remove(entry.path());
     }
 }
+#endif

@@ -33,9 +33,12 @@ LRESULT CALLBACK JapaneseButtons(int code, WPARAM wParam, LPARAM lParam)
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-// The box belongs to the game's window in front, which it keeps from input meanwhile.
-HWND Owner()
+// The box belongs to its owner, or else to the game's window in front, which it keeps from input
+// meanwhile.
+HWND Owner(Window* owner)
 {
+    if (owner)
+        return HandleOf(*owner);
     HWND active = GetActiveWindow();
     return active && IsWindowVisible(active) ? active : nullptr;
 }
@@ -44,13 +47,13 @@ HWND Owner()
 
 void SetMessageBoxHook(MessageBoxHook newHook) { hook = std::move(newHook); }
 
-int ShowMessageBox(const std::string& text, int flags, const std::string& title)
+int ShowMessageBox(const std::string& text, int flags, const std::string& title, Window* owner)
 {
     if (hook)
         return hook(text, flags, title);
     StartApplication();
     captionHook = SetWindowsHookExW(WH_CBT, JapaneseButtons, nullptr, GetCurrentThreadId());
-    const int answer = MessageBoxW(Owner(), Wide(text).c_str(), Wide(title).c_str(), static_cast<UINT>(flags));
+    const int answer = MessageBoxW(Owner(owner), Wide(text).c_str(), Wide(title).c_str(), static_cast<UINT>(flags));
     if (captionHook) {
         UnhookWindowsHookEx(captionHook);
         captionHook = nullptr;
