@@ -67,3 +67,8 @@ add_custom_target(installer ALL
   DEPENDS velmoor2 game_content
   COMMENT "Making the installer velmoor2-${PROJECT_VERSION}-setup.exe"
   VERBATIM)
+# The installer installs silently under Wine, the installed game opens its window, and the
+# uninstaller leaves only the player's folder; in the tests' Wine prefix, one run at a time.
+add_test(NAME windows_installer
+  COMMAND ${CMAKE_SOURCE_DIR}/tests/windows/CheckInstaller.sh ${CMAKE_BINARY_DIR}/wine ${VEL_INSTALLER})
+set_tests_properties(windows_tests windows_installer PROPERTIES RESOURCE_LOCK wine_prefix)
