@@ -84,7 +84,10 @@ case "$mode" in
     ctest --test-dir build-windows --output-on-failure || status=$?
     exit $status
     ;;
-  bench) cd build/game && ../velbalance && exec ../velbench ;;
+  bench)
+    # The figures need no screen to look at: without a desktop the game draws off screen.
+    [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] || export QT_QPA_PLATFORM=offscreen
+    cd build/game && ../velbalance && exec ../velbench ;;
   package) cd build && cpack -G DEB ;;
   *) echo "unknown mode: $mode (use: play, test, bench, fuzz, package or windows)" >&2; exit 2 ;;
 esac

@@ -16,29 +16,29 @@ struct SongGain {
 };
 
 inline constexpr SongGain SongGains[] = {
-    // velloudness --gains /usr/share/sounds/sf2/TimGM6mb.sf2 M*.mid: -28.1 to -26.9 dB without gains
-    {"TimGM6mb.sf2", "M290C.mid", -0.1},  // -27.4 dB, peak 0.33
+    // velloudness --gains /usr/share/sounds/sf2/TimGM6mb.sf2 M*.mid: -28.0 to -26.9 dB without gains
+    {"TimGM6mb.sf2", "M290C.mid", 0.5},   // -28.0 dB, peak 0.26
     {"TimGM6mb.sf2", "M291C.mid", 0.4},   // -27.9 dB, peak 0.26
-    {"TimGM6mb.sf2", "M292C.mid", 0.4},   // -27.9 dB, peak 0.23
-    {"TimGM6mb.sf2", "M293C.mid", 0.5},   // -28.0 dB, peak 0.34
+    {"TimGM6mb.sf2", "M292C.mid", -0.2},  // -27.3 dB, peak 0.24
+    {"TimGM6mb.sf2", "M293C.mid", 0.0},   // -27.5 dB, peak 0.27
     {"TimGM6mb.sf2", "M294C.mid", -0.2},  // -27.3 dB, peak 0.32
-    {"TimGM6mb.sf2", "M210C.mid", 0.3},   // -27.8 dB, peak 0.23
-    {"TimGM6mb.sf2", "M220C.mid", 0.1},   // -27.6 dB, peak 0.36
-    {"TimGM6mb.sf2", "M230C.mid", 0.0},   // -27.5 dB, peak 0.26
-    {"TimGM6mb.sf2", "M240C.mid", 0.6},   // -28.1 dB, peak 0.30
-    {"TimGM6mb.sf2", "M250C.mid", -0.6},  // -26.9 dB, peak 0.33
+    {"TimGM6mb.sf2", "M210C.mid", -0.6},  // -26.9 dB, peak 0.26
+    {"TimGM6mb.sf2", "M220C.mid", -0.4},  // -27.1 dB, peak 0.36
+    {"TimGM6mb.sf2", "M230C.mid", -0.5},  // -27.0 dB, peak 0.26
+    {"TimGM6mb.sf2", "M240C.mid", 0.4},   // -27.9 dB, peak 0.30
+    {"TimGM6mb.sf2", "M250C.mid", -0.3},  // -27.2 dB, peak 0.31
     {"TimGM6mb.sf2", "M260C.mid", 0.2},   // -27.7 dB, peak 0.35
-    // velloudness --gains /usr/share/sounds/sf2/FluidR3_GM.sf2 M*.mid: -36.1 to -23.4 dB without gains
-    {"FluidR3_GM.sf2", "M290C.mid", 8.6},   // -36.1 dB, peak 0.12
+    // velloudness --gains /usr/share/sounds/sf2/FluidR3_GM.sf2 M*.mid: -36.9 to -23.4 dB without gains
+    {"FluidR3_GM.sf2", "M290C.mid", 9.4},   // -36.9 dB, peak 0.10
     {"FluidR3_GM.sf2", "M291C.mid", -4.1},  // -23.4 dB, peak 0.45
-    {"FluidR3_GM.sf2", "M292C.mid", -0.2},  // -27.3 dB, peak 0.28
-    {"FluidR3_GM.sf2", "M293C.mid", 7.4},   // -34.9 dB, peak 0.14
+    {"FluidR3_GM.sf2", "M292C.mid", -1.3},  // -26.2 dB, peak 0.30
+    {"FluidR3_GM.sf2", "M293C.mid", 7.7},   // -35.2 dB, peak 0.12
     {"FluidR3_GM.sf2", "M294C.mid", -0.6},  // -26.9 dB, peak 0.26
     {"FluidR3_GM.sf2", "M210C.mid", 6.2},   // -33.7 dB, peak 0.16
-    {"FluidR3_GM.sf2", "M220C.mid", -3.1},  // -24.4 dB, peak 0.72
-    {"FluidR3_GM.sf2", "M230C.mid", -1.1},  // -26.4 dB, peak 0.28
-    {"FluidR3_GM.sf2", "M240C.mid", -3.6},  // -23.9 dB, peak 0.57
-    {"FluidR3_GM.sf2", "M250C.mid", -2.9},  // -24.6 dB, peak 0.48
+    {"FluidR3_GM.sf2", "M220C.mid", -3.6},  // -23.9 dB, peak 0.72
+    {"FluidR3_GM.sf2", "M230C.mid", -1.5},  // -26.0 dB, peak 0.29
+    {"FluidR3_GM.sf2", "M240C.mid", -3.8},  // -23.7 dB, peak 0.57
+    {"FluidR3_GM.sf2", "M250C.mid", -2.4},  // -25.1 dB, peak 0.44
     {"FluidR3_GM.sf2", "M260C.mid", -0.5},  // -27.0 dB, peak 0.33
 };
 

@@ -20,7 +20,12 @@ public:
     void OnTick(std::function<void()> handler);
 
 private:
-    struct Impl;
+    struct Impl;   // the system's timer
+    void Apply();  // starts the count afresh, or stops it, as interval and enabled now say
+
+    int interval_ = 0;
+    bool enabled_ = false;
+    std::function<void()> tick_;
     std::unique_ptr<Impl> impl_;
 };
 

@@ -46,17 +46,6 @@ TEST_F(DataRoom, ListsClearsInOrderWithTheirMarksAndOddEntriesAsEmptyRows)
     EXPECT_FALSE(HasMark(odd, 1)) << "a missing digit reads as 0";
 }
 
-TEST_F(DataRoom, EveryListedNameStartsWithTheInitialTheReplayLooksFor)
-{
-    const char* initials[] = {"呉", "鴨", "椎", "峠", "時", "飛", "松", "是"};
-    for (int heroine = 1; heroine <= 8; ++heroine) {
-        EXPECT_EQ(ListedName(heroine).rfind(initials[heroine - 1], 0), 0u) << heroine;
-        // The narrow list parts family and given name with a half-width space.
-        EXPECT_EQ(ListedName(heroine).find("\u3000"), std::string::npos) << heroine;
-        EXPECT_NE(ListedName(heroine).find(' '), std::string::npos) << heroine;
-    }
-}
-
 TEST_F(DataRoom, EraseAsksFirstAndRemovesRecordAndNamesButLeavesTheListShown)
 {
     ASSERT_TRUE(SaveGameSetting(MyoujiKey, "高瀬"));

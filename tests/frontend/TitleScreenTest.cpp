@@ -71,13 +71,6 @@ TEST_F(TitleScreen, ATickFallingInsideTheFadeLeavesTheFadeAlone)
     EXPECT_EQ(title->Timer1.Interval(), VelTitle::ShownMs);
 }
 
-TEST_F(TitleScreen, AClickBeforeAnyCaptionMovesOnWithTheMusicOn)
-{
-    title->Label2.SimulateClick();
-    ExpectOnTheStartScreen();
-    EXPECT_FALSE(CV_Midi::MidiOff);
-}
-
 TEST_F(TitleScreen, ShiftCtrlOrAltOnTheStartLabelSwitchesTheMusicOffForTheRun)
 {
     for (int keys : {Platform::ShiftKey, Platform::CtrlKey, Platform::AltKey}) {

@@ -152,11 +152,6 @@ TEST_F(WholeGame, TheDataRoomReplaysAnEndingOnceAllAreClearedAndErasesEverything
     juniorReplay.replayRow = 6;
     EXPECT_EXIT(Plays(juniorReplay), testing::ExitedWithCode(0), "screen data room.*screen staff roll");
     EXPECT_EQ(Record(), allCleared) << "nor does the replay of the junior's ending";
-
-    EXPECT_EXIT(Plays({.name = "erase", .start = PlayPlan::Start::DataRoomErase}), testing::ExitedWithCode(0),
-                "screen data room.*message box 324.*erased");
-    EXPECT_EQ(Record(), "");
-    EXPECT_EQ(GetGameSetting(MyoujiKey), "");
 }
 
 TEST_F(WholeGame, AGameWithoutSoundAndWithADamagedSettingsFileStillPlaysToItsEnd)

@@ -130,19 +130,6 @@ TEST_F(Settings, AnyValueIsKeptUnchanged)
     EXPECT_EQ(GetGameSetting(MyoujiKey), "") << "no value spills into another key";
 }
 
-TEST_F(Settings, EraseRemovesTheSectionOnly)
-{
-    ASSERT_TRUE(SaveGameSetting(MyoujiKey, "山田"));
-    ASSERT_TRUE(SaveGameSetting(ClearRecordKey, "和3"));
-    ASSERT_TRUE(SaveSetting("Corvane", "OtherGame", "Key", "kept"));
-    ASSERT_TRUE(EraseGameSettings());
-    EXPECT_EQ(GetGameSetting(MyoujiKey), "");
-    EXPECT_EQ(GetGameSetting(ClearRecordKey), "");
-    EXPECT_EQ(GetSetting("Corvane", "OtherGame", "Key"), "kept");
-    EXPECT_TRUE(DeleteSettingSection("Corvane", "velmoor2")) << "erasing twice is fine";
-    EXPECT_TRUE(DeleteSettingSection("Corvane", "NeverThere"));
-}
-
 TEST_F(Settings, AHandDamagedFileGivesWhatIsReadableAndIsNotRewrittenByReading)
 {
     const std::string damaged = "garbage line\n[Velmoor2\nSavedMyouji=lost under a broken header\n\xff\xfe\x00\x01\n"

@@ -1,7 +1,6 @@
 #include "platform/AtomicFile.h"
 
 #include "support/ScratchFolder.h"
-#include "support/Unprivileged.h"
 
 #include <algorithm>
 #include <chrono>
@@ -139,18 +138,6 @@ TEST_F(AtomicFile, FailuresAreReportedAndKeepWhatWasThere)
     EXPECT_NE(result.Failure().detail.find("rename"), std::string::npos) << result.Failure().detail;
     EXPECT_TRUE(fs::is_directory(folder / "data"));
     EXPECT_EQ(Names(), std::vector<std::string>{"data"}) << "no temporary file is left";
-}
-
-TEST_F(AtomicFile, ReadOnlyFolderIsAReportedFailure)
-{
-    ASSERT_TRUE(WriteFileAtomically(PathOf("data"), "old"));
-    fs::permissions(folder, ReadOnlyForAll);
-    EXPECT_TRUE(PassesAsUnprivilegedUser([&] {
-        const Outcome<> result = WriteFileAtomically(PathOf("data"), "new");
-        ASSERT_FALSE(result);
-        EXPECT_FALSE(result.Failure().detail.empty());
-        EXPECT_EQ(ReadWholeFile(PathOf("data")).Get(), "old");
-    }));
 }
 
 // A writer killed at any moment leaves the old file or the new one, whole, and never a mix.

@@ -197,8 +197,8 @@ TEST_F(RealTimeGame, TheSystemEndsTheGameAtOnceAndNothingIsWritten)
 // Under a window manager (CTest runs the games under openbox): the logo centred, the main
 // screen lifted; the reply window opens centred under the main screen where the player has
 // moved it, belongs to it, stays above it when the main screen is clicked and takes the
-// keyboard; the quit box opens over the main screen. (The Enter keys' press of the focused
-// button is the button test's.)
+// keyboard, which a click on the window keeps on its reply; the quit box opens over the main
+// screen.
 TEST_F(RealTimeGame, TheWindowsStayWithTheMainScreen)
 {
     EXPECT_EXIT(
@@ -229,9 +229,9 @@ TEST_F(RealTimeGame, TheWindowsStayWithTheMainScreen)
                     player.x.Click(main.Image1);
                 } else if (step == 0) {
                     RealTimePlayer::Expect(logoSeen, "the logo was seen");
-                    // Lifted 1200 twips above the centre; its title bar makes up the rest. It is
-                    // placed before the window manager has framed it, from a frame of Windows' size.
-                    RealTimePlayer::Expect(near(m.CentreX(), desktop.ScreenWidth() / 2, 8)
+                    // Centred, frame and all, though it is placed before the window manager has
+                    // framed it; lifted 1200 twips, and its title bar makes up the rest.
+                    RealTimePlayer::Expect(near(m.CentreX(), desktop.ScreenWidth() / 2, 1)
                                                && near(m.CentreY(), desktop.ScreenHeight() / 2 - pixels(1200), 30),
                                            "the main screen stands centred and lifted, not with its middle at "
                                                + std::to_string(m.CentreX()) + ", " + std::to_string(m.CentreY()));
@@ -268,28 +268,26 @@ TEST_F(RealTimeGame, TheWindowsStayWithTheMainScreen)
                     player.x.Click(TheReplyDialog.Get().Label1);  // back to the replies
                     step = 3;
                 } else if (step == 3) {
-                    player.x.Click(*TheReplyDialog.Get().Command1[0]);
+                    player.x.Press("KP_Enter");
                     step = 4;
                 } else if (step == 4) {
                     if (TheReplyDialog.IsLoaded() && ++waitedForTheKey < 20)
                         return;  // the key is on its way through the window manager
                     RealTimePlayer::Expect(!TheReplyDialog.IsLoaded() && GamePhase == FreeAtPlace,
-                                           "the player's reply was taken (reply window "
-                                               + std::string(TheReplyDialog.IsLoaded() ? "open" : "gone") + ", phase "
-                                               + std::to_string(GamePhase) + ")");
+                                           "the keypad's Enter pressed the focused reply");
                     std::optional<XDesktop::Shown> box;
                     // The box waits for its answer; the player's other hand gives it from here.
                     std::thread answer([&box, owner = m.id] {
                         XDesktop seen;
                         XInput keys;
-                        for (int tries = 0; tries < 300; ++tries) {
+                        for (int tries = 0; tries < 600; ++tries) {
                             std::this_thread::sleep_for(std::chrono::milliseconds(50));
                             if (const auto shown = seen.Find("Velmoor Episode2", owner)) {
                                 box = shown;
                                 keys.Press("Escape");  // キャンセル: play goes on
                             } else if (box) {
                                 return;
-                            } else if (tries == 60) {
+                            } else if (tries == 400) {  // a loaded machine is slow to map it
                                 RealTimePlayer::Fail("no quit box belongs to the main screen");
                             }
                         }

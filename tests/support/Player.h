@@ -25,7 +25,7 @@
 #include <string>
 
 struct PlayPlan {
-    enum class Start { NewGame, Continue, DataRoomErase, DataRoomReplay };
+    enum class Start { NewGame, Continue, DataRoomReplay };
     std::string name;  // for the log and the screenshots
     Start start = Start::NewGame;
     int goal = 1;  // the girl he is after; 0 meets nobody
@@ -105,7 +105,7 @@ private:
             TheTitleScreen.Get().Label2.SimulateClick();
         } else if (TheDataRoom.IsLoaded() && TheDataRoom.Get().Form.IsVisible()) {
             Log("data room", TheDataRoom.Get().Form);
-            ActInDataRoom(TheDataRoom.Get());
+            TheDataRoom.Get().Image2[plan_.replayRow]->SimulateDoubleClick(plan_.replayKeys);
         } else if (TheStartScreen.IsLoaded() && TheStartScreen.Get().Form.IsVisible()) {
             Log("start", TheStartScreen.Get().Form);
             ActOnStartScreen(TheStartScreen.Get());
@@ -143,17 +143,6 @@ private:
             const int item = plan_.start == Start::NewGame ? 0 : plan_.start == Start::Continue ? 1 : 2;
             start.Label1[item]->SimulateClick();
         }
-    }
-
-    void ActInDataRoom(Velmoor2::VelDatarm& room)
-    {
-        if (plan_.start == PlayPlan::Start::DataRoomErase) {
-            room.Command2.SimulateClick();
-            std::fprintf(stderr, "erased\n");
-            room.Command1.SimulateClick();
-            std::_Exit(0);
-        }
-        room.Image2[plan_.replayRow]->SimulateDoubleClick(plan_.replayKeys);
     }
 
     void ActInPlay(Velmoor2::VelMain& main)

@@ -1,7 +1,9 @@
 // velloudness: plays every song through a soundfont offline, with the gain the game gives it on
 // that soundfont, and checks that the game keeps one level: every song within kTolerance dB of
-// the game's song level, and the logo jingle within kTolerance dB of the title song that
-// follows it. With --gains it prints the gains that bring each song to that level instead.
+// the game's song level, its opening seconds within kTolerance dB of the whole song (a player who
+// leaves the title screen soon hears only those), and the logo jingle within kTolerance dB of
+// the title song that follows it. With --gains it prints the gains that bring each song to that
+// level instead.
 //   velloudness SOUNDFONT.sf2 JINGLE.wav TITLE.mid [SONG.mid ...]
 //   velloudness --gains SOUNDFONT.sf2 SONG.mid [SONG.mid ...]
 #include "SongRender.h"
@@ -62,22 +64,25 @@ int check(const std::string& soundFont, const std::string& jingle, const std::ve
 {
     const std::vector<RenderedLevel> levels = renderAll(soundFont, songs, true);
     int faults = 0;
-    std::printf("%-12s %8s %7s %9s %8s %6s   (%s, level %.1f dB, allowed +-%.1f dB)\n", "song", "seconds", "gain",
-                "RMS dB", "off by", "peak", soundFontName(soundFont).c_str(), Platform::SongLevelDb, kTolerance);
+    std::printf("%-12s %8s %7s %9s %8s %8s %6s   (%s, level %.1f dB, allowed +-%.1f dB; opening: first %.0f s "
+                "against the whole song)\n",
+                "song", "seconds", "gain", "RMS dB", "off by", "opening", "peak", soundFontName(soundFont).c_str(),
+                Platform::SongLevelDb, kTolerance, kOpeningSeconds);
     for (size_t i = 0; i < songs.size(); ++i) {
         const double off = levels[i].rmsDb - Platform::SongLevelDb;
-        const bool bad = std::abs(off) > kTolerance || levels[i].peak > 1.0;
+        const double openingOff = levels[i].openingRmsDb - levels[i].rmsDb;
+        const bool bad = std::abs(off) > kTolerance || std::abs(openingOff) > kTolerance || levels[i].peak > 1.0;
         faults += bad;
-        std::printf("%-12s %8.1f %+7.1f %9.1f %+8.1f %6.2f%s\n", songName(songs[i]).c_str(), levels[i].seconds,
+        std::printf("%-12s %8.1f %+7.1f %9.1f %+8.1f %+8.1f %6.2f%s\n", songName(songs[i]).c_str(), levels[i].seconds,
                     Platform::SongGainDb(soundFontName(soundFont), songName(songs[i])), levels[i].rmsDb, off,
-                    levels[i].peak, bad ? "   <- out of balance or clipping" : "");
+                    openingOff, levels[i].peak, bad ? "   <- out of balance or clipping" : "");
     }
     const WavSummary logo = readWavFile(readFile(jingle));
     const double jingleOff = logo.rmsDb - levels.front().rmsDb;
     const bool jingleBad = std::abs(jingleOff) > kTolerance;
     faults += jingleBad;
-    std::printf("%-12s %8.1f %7s %9.1f %+8.1f %6.2f   (against %s)%s\n", songName(jingle).c_str(), logo.seconds, "",
-                logo.rmsDb, jingleOff, logo.peak, songName(songs.front()).c_str(),
+    std::printf("%-12s %8.1f %7s %9.1f %+8.1f %8s %6.2f   (against %s)%s\n", songName(jingle).c_str(), logo.seconds, "",
+                logo.rmsDb, jingleOff, "", logo.peak, songName(songs.front()).c_str(),
                 jingleBad ? "   <- out of balance" : "");
     return faults == 0 ? 0 : 1;
 }

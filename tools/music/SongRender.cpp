@@ -54,13 +54,18 @@ RenderedLevel SongRenderer::render(const std::vector<uint8_t>& midi, double gain
         throw std::runtime_error("cannot play the file");
 
     std::vector<float> left(kBlockFrames), right(kBlockFrames);
+    const long openingFrames = std::lround(kOpeningSeconds * kSampleRate);
     double squares = 0;
+    double openingSquares = 0;
     float peak = 0;
     long frames = 0;
     while (fluid_player_get_status(player.get()) == FLUID_PLAYER_PLAYING) {
         fluid_synth_write_float(synth, kBlockFrames, left.data(), 0, 1, right.data(), 0, 1);
         for (int i = 0; i < kBlockFrames; ++i) {
-            squares += double(left[i]) * left[i] + double(right[i]) * right[i];
+            const double square = double(left[i]) * left[i] + double(right[i]) * right[i];
+            squares += square;
+            if (frames + i < openingFrames)
+                openingSquares += square;
             peak = std::max({peak, std::abs(left[i]), std::abs(right[i])});
         }
         frames += kBlockFrames;
@@ -74,6 +79,8 @@ RenderedLevel SongRenderer::render(const std::vector<uint8_t>& midi, double gain
     level.peak = peak;
     if (squares > 0)
         level.rmsDb = 10 * std::log10(squares / (2.0 * double(frames)));
+    if (openingSquares > 0)
+        level.openingRmsDb = 10 * std::log10(openingSquares / (2.0 * double(std::min(frames, openingFrames))));
     return level;
 }
 

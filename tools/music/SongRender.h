@@ -9,10 +9,14 @@
 
 namespace velmusic {
 
+// The start of a song, all that a player who moves on quickly hears of it (the title screen).
+inline constexpr double kOpeningSeconds = 20;
+
 struct RenderedLevel {
-    double seconds = 0;   // until the song's last event
-    double rmsDb = -200;  // level over that time, dB of full scale, both channels
-    double peak = 0;      // loudest sample, 0..1 of full scale (above 1 would clip)
+    double seconds = 0;          // until the song's last event
+    double rmsDb = -200;         // level over that time, dB of full scale, both channels
+    double openingRmsDb = -200;  // level over its first kOpeningSeconds
+    double peak = 0;             // loudest sample, 0..1 of full scale (above 1 would clip)
 };
 
 // One synthesizer with the soundfont loaded once, for song after song.

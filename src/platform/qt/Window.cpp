@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QMoveEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QWindow>
@@ -17,6 +18,24 @@
 
 namespace Platform {
 namespace {
+
+// The frame the window manager last gave a bordered window, beyond its client area; Windows'
+// own until one has been seen. A screen is centred while it loads, before it has its frame, so
+// it borrows the frame of the screens shown before it.
+QMargins& LastFrameSeen()
+{
+    static QMargins frame(FrameSidesPx, FrameTitlePx, FrameSidesPx, FrameSidesPx);
+    return frame;
+}
+
+void RememberFrame(const QWidget& window)
+{
+    const QRect frame = window.frameGeometry();
+    const QRect client = window.geometry();
+    if (frame != client)
+        LastFrameSeen() = QMargins(client.left() - frame.left(), client.top() - frame.top(),
+                                   frame.right() - client.right(), frame.bottom() - client.bottom());
+}
 
 class GameWindow : public ReportingWidget<QWidget> {
 public:
@@ -37,6 +56,12 @@ protected:
         event->ignore();  // the screen unloads itself when it agrees
         if (closeRequest)
             closeRequest();
+    }
+    void moveEvent(QMoveEvent* event) override
+    {
+        QWidget::moveEvent(event);
+        if (bordered)
+            RememberFrame(*this);  // framing moves the window
     }
     void keyPressEvent(QKeyEvent* event) override
     {
@@ -82,7 +107,9 @@ Window::Window(int clientWidthTwips, int clientHeightTwips, const std::string& c
     widget->setWindowFlags(flags);
     widget->setFixedSize(ToPixels(clientWidthTwips), ToPixels(clientHeightTwips));
     widget->setWindowTitle(ToQt(caption));
-    widget->setFocusPolicy(Qt::StrongFocus);
+    // The window takes the keys when none of its controls can, but a click on its background
+    // leaves the focus on the button that has it, as a form does on Windows.
+    widget->setFocusPolicy(Qt::TabFocus);
     SetIcon("icon");
 }
 
@@ -160,10 +187,9 @@ namespace {
 
 QRect Frame(const GameWindow* widget)
 {
-    QRect frame = widget->frameGeometry();
+    const QRect frame = widget->frameGeometry();
     if (widget->bordered && frame.size() == widget->size())  // no frame known yet
-        frame = QRect(widget->x(), widget->y(), widget->width() + 2 * FrameSidesPx,
-                      widget->height() + FrameTitlePx + FrameSidesPx);
+        return QRect(widget->pos(), widget->size().grownBy(LastFrameSeen()));
     return frame;
 }
 

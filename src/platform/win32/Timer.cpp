@@ -11,23 +11,9 @@ namespace Platform {
 // message loop runs, so the next tick comes on time even inside its own handler's wait, as the
 // game's minute needs during a phone call.
 struct Timer::Impl {
-    int interval = 0;
-    bool enabled = false;
     bool running = false;
-    std::function<void()> tick;
 
     UINT_PTR Id() const { return reinterpret_cast<UINT_PTR>(this); }
-
-    void Apply()
-    {
-        if (enabled && interval > 0) {
-            SetTimer(MessageWindow(), Id(), static_cast<UINT>(interval), nullptr);  // restarts the count
-            running = true;
-        } else if (running) {
-            KillTimer(MessageWindow(), Id());
-            running = false;
-        }
-    }
 };
 
 namespace {
@@ -51,39 +37,31 @@ void TickTimer(UINT_PTR id)
 }
 
 Timer::Timer(int intervalMs, bool enabled)
-    : impl_(std::make_unique<Impl>())
+    : interval_(intervalMs),
+      enabled_(enabled),
+      impl_(std::make_unique<Impl>())
 {
     StartApplication();
-    impl_->interval = intervalMs;
-    impl_->enabled = enabled;
-    LiveTimers()[impl_->Id()] = &impl_->tick;
-    impl_->Apply();
+    LiveTimers()[impl_->Id()] = &tick_;
+    Apply();
 }
 
 Timer::~Timer()
 {
-    impl_->enabled = false;
-    impl_->Apply();
+    enabled_ = false;
+    Apply();
     LiveTimers().erase(impl_->Id());
 }
 
-void Timer::SetInterval(int intervalMs)
+void Timer::Apply()
 {
-    impl_->interval = intervalMs;
-    impl_->Apply();
+    if (enabled_ && interval_ > 0) {
+        SetTimer(MessageWindow(), impl_->Id(), static_cast<UINT>(interval_), nullptr);  // restarts the count
+        impl_->running = true;
+    } else if (impl_->running) {
+        KillTimer(MessageWindow(), impl_->Id());
+        impl_->running = false;
+    }
 }
-
-int Timer::Interval() const { return impl_->interval; }
-
-void Timer::SetEnabled(bool enabled)
-{
-    if (impl_->enabled == enabled)
-        return;
-    impl_->enabled = enabled;
-    impl_->Apply();
-}
-
-bool Timer::IsEnabled() const { return impl_->enabled; }
-void Timer::OnTick(std::function<void()> handler) { impl_->tick = std::move(handler); }
 
 }  // namespace Platform
