@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # One-step set-up: installs Debian packages, builds, then plays or tests.
 #   ./build.sh play   install, build and start the game
-#   ./build.sh test   install, build and run every test (non-zero exit on failure)
+#   ./build.sh test   install, build and run every test (non-zero exit on failure), then
+#                     cross-build the Windows game and run its tests under Wine
 #   ./build.sh bench  install, build and print the game's balance and figures (about three minutes)
 #   ./build.sh fuzz   install, build the readers' fuzz targets with clang and run each in turn
 #                     (FUZZ_SECONDS each, 90 by default: ten and a half minutes for the seven)
@@ -19,7 +20,8 @@ test_packages=(libgtest-dev xvfb xauth x11-utils openbox weston xwayland qt6-way
   pulseaudio-utils sox libxtst-dev clang clang-format libclang-rt-14-dev desktop-file-utils appstream lintian)
 windows_packages=(g++-mingw-w64-x86-64-posix wine wine64 nsis imagemagick xvfb xauth openbox)
 case "$mode" in
-  test | fuzz) packages+=("${test_packages[@]}") ;;
+  test) packages+=("${test_packages[@]}" "${windows_packages[@]}") ;;
+  fuzz) packages+=("${test_packages[@]}") ;;
   windows) packages+=("${windows_packages[@]}") ;;
 esac
 # Only what is missing is installed: a machine that has everything runs no apt at all.
@@ -50,14 +52,19 @@ if [ "$mode" = fuzz ]; then
   exec fuzz/run.sh build-fuzz "${FUZZ_SECONDS:-90}"
 fi
 
-# The Windows game: pictures, songs and data files come from the host build in build/ (our tools
-# run on Debian), the program is cross-built with MinGW-w64 in build-windows/.
-if [ "$mode" = windows ]; then
-  configure cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEL_SANITIZE=OFF -DVEL_TESTS=OFF
-  cmake --build build -j2 --target game_art game_music game_talk game_icons
+# The Windows game: pictures, songs and data files come from a host build (our tools run on
+# Debian), the program is cross-built with MinGW-w64 in build-windows/.
+build_windows() {
+  local host=$1
+  shift
+  configure cmake -S . -B "$host" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+  cmake --build "$host" -j2 --target game_art game_music game_talk game_icons
   configure cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/MinGW-w64.cmake -DCMAKE_BUILD_TYPE=Release \
-    -DVEL_HOST_BUILD="$PWD/build"
+    -DVEL_HOST_BUILD="$PWD/$host"
   cmake --build build-windows -j2
+}
+if [ "$mode" = windows ]; then
+  build_windows build -DVEL_SANITIZE=OFF -DVEL_TESTS=OFF
   exit
 fi
 
@@ -68,7 +75,15 @@ configure cmake -S . -B $dir -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEL_SANITIZE=$c
 cmake --build $dir -j2
 case "$mode" in
   play) cd build/game && exec ./velmoor2 ;;
-  test) ctest --test-dir build-check --output-on-failure ;;
+  test)
+    # The Windows game takes its content from the check build and runs its tests under Wine;
+    # both parts run, and a failure in either fails the whole.
+    status=0
+    ctest --test-dir build-check --output-on-failure || status=$?
+    build_windows build-check
+    ctest --test-dir build-windows --output-on-failure || status=$?
+    exit $status
+    ;;
   bench)
     # The figures need no screen to look at: without a desktop the game draws off screen.
     [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] || export QT_QPA_PLATFORM=offscreen

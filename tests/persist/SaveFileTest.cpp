@@ -3,11 +3,13 @@
 #include "persist/SaveFileFormat.h"
 #include "platform/Cp932.h"
 #include "support/ScratchFolder.h"
-#include "support/Unprivileged.h"
 
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#ifndef _WIN32
+#include "support/Unprivileged.h"
+#endif
 
 using namespace Velmoor2;
 namespace fs = std::filesystem;
@@ -52,7 +54,7 @@ TEST_F(SaveFile, WrittenInTheCurrentFolderReadWithoutChangeAndDeleted)
     EXPECT_TRUE(DeleteSaveFile()) << "no save to delete is fine";
     ASSERT_TRUE(WriteSaveFile(Game(3)));
     ASSERT_TRUE(WriteSaveFile(Game(12)));
-    EXPECT_EQ(Bytes((folder / "VEL2DATA.DAT").c_str()), EncodeSaveFile(Game(12))) << "saving again replaces";
+    EXPECT_EQ(Bytes((folder / "VEL2DATA.DAT").string().c_str()), EncodeSaveFile(Game(12))) << "saving again replaces";
     State = {};
     const auto loaded = ReadSaveFile();
     ASSERT_TRUE(loaded.Ok()) << loaded.Failure().detail;
@@ -136,6 +138,7 @@ TEST_F(SaveFile, AFailedWriteIsReportedAndKeepsTheEarlierSave)
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), {}), 1) << "no temporary file is left";
 }
 
+#ifndef _WIN32  // folder modes against a writer are the Linux build's own
 TEST_F(SaveFile, AReadOnlyFolderIsAReportedFailure)
 {
     ASSERT_TRUE(WriteSaveFile(Game(3)));
@@ -150,3 +153,4 @@ TEST_F(SaveFile, AReadOnlyFolderIsAReportedFailure)
             << "a save that cannot be deleted is not resumed";
     }));
 }
+#endif

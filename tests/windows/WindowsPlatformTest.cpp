@@ -1,17 +1,14 @@
-// The Windows platform as the game relies on it: the registry settings, atomic writes, code page
-// 932 and timers that tick inside their own handler's wait.
+// The Windows platform as the game relies on it: the registry settings, code page 932 and timers
+// that tick inside their own handler's wait (the save file's own tests check the atomic writes).
 #include "platform/Application.h"
-#include "platform/AtomicFile.h"
 #include "platform/Cp932.h"
 #include "platform/SettingsFile.h"
 #include "platform/Timer.h"
 
+#include <algorithm>
 #include <chrono>
-#include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 
-namespace fs = std::filesystem;
 using namespace Platform;
 
 namespace {
@@ -21,20 +18,6 @@ class RegistrySettings : public testing::Test {
 protected:
     void SetUp() override { OverrideSettingsDirectory("RegistrySettings"); }
     void TearDown() override { OverrideSettingsDirectory(""); }
-};
-
-// A folder of the test's own under the system's temporary folder, removed at its end.
-class ScratchFiles : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        folder = fs::temp_directory_path()
-            / ("velmoor-windows-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
-        fs::create_directories(folder);
-    }
-    void TearDown() override { fs::remove_all(folder); }
-    std::string At(const std::string& name) const { return (folder / name).string(); }
-    fs::path folder;
 };
 
 }  // namespace
@@ -57,26 +40,6 @@ TEST_F(RegistrySettings, KeepsValuesPerSectionWithNamesMatchedWithoutCase)
     EXPECT_FALSE(SaveSetting("Corvane", "a\\b", "Key", "x").Ok()) << "a backslash would open another key";
     EXPECT_FALSE(SaveSetting("Corvane", "Velmoor2", "", "x").Ok());
     EXPECT_NE(SettingsFilePath("Corvane").find("HKEY_CURRENT_USER\\"), std::string::npos);
-}
-
-TEST_F(ScratchFiles, WritesReplaceWholeFilesAndLeaveNoTemporaries)
-{
-    const std::string save = At("SAVEDATA.DAT");
-    EXPECT_FALSE(ReadWholeFile(save).Get().has_value()) << "no file reads as none";
-    ASSERT_TRUE(WriteFileAtomically(save, "first\r\n").Ok());
-    std::ofstream(save + ".tmp.999", std::ios::binary) << "left by a writer that was stopped";
-    ASSERT_TRUE(WriteFileAtomically(save, std::string("second\0line\r\n", 13)).Ok());
-    EXPECT_EQ(ReadWholeFile(save).Get().value(), std::string("second\0line\r\n", 13));
-    for (const auto& entry : fs::directory_iterator(folder))
-        EXPECT_EQ(entry.path().filename(), "SAVEDATA.DAT") << "only the file itself is left";
-
-    const Outcome<> nowhere = WriteFileAtomically(At("no-such-folder/SAVEDATA.DAT"), "x");
-    ASSERT_FALSE(nowhere.Ok());
-    EXPECT_NE(nowhere.Failure().detail.find("create"), std::string::npos) << nowhere.Failure().detail;
-
-    ASSERT_TRUE(RemoveFile(save).Ok());
-    EXPECT_FALSE(FileExists(save));
-    EXPECT_TRUE(RemoveFile(save).Ok()) << "a file already gone is fine";
 }
 
 TEST(Cp932, ConvertsBothWaysAndRefusesWhatItCannotHold)

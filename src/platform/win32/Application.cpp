@@ -26,6 +26,8 @@ std::deque<std::function<void()>> deferred;
 // Objects kept until the message handling that asked for it has returned: the depth of nested
 // message dispatches at the time, 0 outside any.
 int dispatchDepth = 0;
+// Messages dispatched so far.
+unsigned long dispatched = 0;
 std::vector<std::pair<int, std::shared_ptr<void>>> kept;
 
 LRESULT CALLBACK MessageWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
@@ -77,6 +79,7 @@ void Dispatch(MSG& message)
 {
     TranslateMessage(&message);
     ++dispatchDepth;
+    ++dispatched;
     DispatchMessageW(&message);
     --dispatchDepth;
     // What a handler asked to keep may go once that handler has returned; what was asked for
@@ -173,8 +176,16 @@ void PumpEvents()
 
 void WaitForEvents()
 {
+    // Messages handled inside the idle hook are the events waited for: the caller looks again at
+    // what it waits for, as a move that pumps (the logo's last step hides it) may have ended the
+    // wait, and nothing else would come to wake it.
+    const unsigned long dispatchedBefore = dispatched;
     if (idleHook)
         idleHook();
+    if (dispatched != dispatchedBefore) {
+        PumpEvents();
+        return;
+    }
     MSG message;
     if (!PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE))
         WaitMessage();

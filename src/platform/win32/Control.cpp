@@ -73,6 +73,9 @@ bool Control::IsVisible() const { return (GetWindowLongW(impl_->native->hwnd, GW
 void Control::SetEnabled(bool enabled) { EnableWindow(impl_->native->hwnd, enabled); }
 bool Control::IsEnabled() const { return IsWindowEnabled(impl_->native->hwnd) != FALSE; }
 
+void Control::SetFocus() { ::SetFocus(impl_->native->hwnd); }
+bool Control::HasFocus() const { return GetFocus() == impl_->native->hwnd; }
+
 void Control::SetToolTip(const std::string& text)
 {
     std::wstring wide = Wide(text);
@@ -162,6 +165,19 @@ void Control::SimulateMouseDown(int button, int shift)
         if (IsWindow(hwnd))
             Send(hwnd, up, HeldKeys(shift));
     });
+}
+
+// The keypad's Enter is Enter with the extended-key bit set.
+void Control::SimulateKey(Key key)
+{
+    HWND hwnd = impl_->native->hwnd;
+    if (!TakesInput(hwnd))
+        return;
+    const WPARAM code = key == Key::Space ? VK_SPACE : VK_RETURN;
+    const LPARAM extended = key == Key::KeypadEnter ? 1 << 24 : 0;
+    SendMessageW(hwnd, WM_KEYDOWN, code, 1 | extended);
+    if (IsWindow(hwnd))
+        SendMessageW(hwnd, WM_KEYUP, code, 1 | extended | (1LL << 30) | (1LL << 31));
 }
 
 }  // namespace Platform

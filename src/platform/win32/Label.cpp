@@ -17,7 +17,6 @@ struct LabelWindow : NativeControl {
     HBRUSH backBrush = nullptr;  // opaque once a back colour is set
     Alignment alignment = Alignment::Left;
     bool centredVertically = false;
-    bool wordWrap = true;
     HFONT font = DefaultFont();
 
     explicit LabelWindow(Window& window) { CreateChild(*this, window, L"STATIC", SS_OWNERDRAW | SS_NOTIFY); }
@@ -45,7 +44,7 @@ struct LabelWindow : NativeControl {
     void Lay(HDC dc, Use use) const
     {
         HGDIOBJ old = SelectObject(dc, font);
-        const std::vector<TextLine> lines = LayOutLines(dc, caption, ClientWidth(), wordWrap);
+        const std::vector<TextLine> lines = LayOutLines(dc, caption, ClientWidth());
         const int lineHeight = LineHeight(dc);
         const int height = lineHeight * static_cast<int>(lines.size());
         const int top = centredVertically ? (ClientHeight() - height) / 2 : 0;
@@ -133,12 +132,6 @@ void Label::SetFont(const std::string& family, double points, bool bold, bool it
 void Label::CentreVertically()
 {
     impl_->window->centredVertically = true;
-    InvalidateRect(impl_->window->hwnd, nullptr, FALSE);
-}
-
-void Label::SetWordWrap(bool wrap)
-{
-    impl_->window->wordWrap = wrap;
     InvalidateRect(impl_->window->hwnd, nullptr, FALSE);
 }
 

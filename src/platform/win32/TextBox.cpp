@@ -40,11 +40,6 @@ std::string TextBox::Text() const
     return Narrow(text);
 }
 
-void TextBox::SetMaxLength(int characters)
-{
-    SendMessageW(impl_->window->hwnd, EM_SETLIMITTEXT, static_cast<WPARAM>(characters), 0);
-}
-
 void TextBox::SetFocus() { ::SetFocus(impl_->window->hwnd); }
 
 // As an input method hands over a finished word: it goes in where the cursor is.

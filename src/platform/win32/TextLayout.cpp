@@ -46,7 +46,7 @@ size_t Fitting(HDC dc, std::wstring_view paragraph, int width)
 
 }  // namespace
 
-std::vector<TextLine> LayOutLines(HDC dc, const std::wstring& text, int width, bool wrap)
+std::vector<TextLine> LayOutLines(HDC dc, const std::wstring& text, int width)
 {
     std::vector<TextLine> lines;
     size_t start = 0;
@@ -56,7 +56,7 @@ std::vector<TextLine> LayOutLines(HDC dc, const std::wstring& text, int width, b
         if (!paragraph.empty() && paragraph.back() == L'\r')
             paragraph.remove_suffix(1);
         do {
-            const size_t take = wrap ? Fitting(dc, paragraph, width) : paragraph.size();
+            const size_t take = Fitting(dc, paragraph, width);
             std::wstring line(paragraph.substr(0, take));
             while (!line.empty() && line.back() == L' ' && take < paragraph.size())
                 line.pop_back();  // the space where a Latin line broke

@@ -13,8 +13,8 @@ struct TextLine {
     int width = 0;  // pixels, in the font selected into the device context
 };
 
-// Lines of `text` in the font of `dc`; with `wrap`, none wider than `width` where a break allows.
-std::vector<TextLine> LayOutLines(HDC dc, const std::wstring& text, int width, bool wrap);
+// Lines of `text` in the font of `dc`, none wider than `width` where a break allows.
+std::vector<TextLine> LayOutLines(HDC dc, const std::wstring& text, int width);
 int LineHeight(HDC dc);
 
 }  // namespace Platform

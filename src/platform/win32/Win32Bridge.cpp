@@ -115,6 +115,14 @@ LRESULT CALLBACK MouseProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
             control.mouse.move(HeldButtons(wParam), ModifierState(), Twips(GET_X_LPARAM(lParam)),
                                Twips(GET_Y_LPARAM(lParam)));
         break;
+    case WM_KEYDOWN:
+        // Enter presses a focused button, as Space does (a button outside a dialog box knows
+        // only Space by itself).
+        if (wParam == VK_RETURN && control.ClicksThroughNotification()) {
+            SendMessageW(hwnd, BM_CLICK, 0, 0);
+            return 0;
+        }
+        break;
     case WM_NCDESTROY:
         RemoveWindowSubclass(hwnd, MouseProc, MouseSubclass);
         RemovePropW(hwnd, ControlProperty);

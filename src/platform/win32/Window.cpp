@@ -131,6 +131,12 @@ Window::Window(int clientWidthTwips, int clientHeightTwips, const std::string& c
 
 Window::~Window() = default;
 
+// An owned window stays above its owner and has no taskbar button of its own.
+void Window::SetOwner(Window& owner)
+{
+    SetWindowLongPtrW(impl_->hwnd, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(HandleOf(owner)));
+}
+
 void Window::Show()
 {
     ShowWindow(impl_->hwnd, SW_SHOW);
