@@ -25,6 +25,8 @@ int ShowMessageBox(const std::string& text, int flags, const std::string& title,
 
 // Whether a box with this text shows all of it at the window scale in force (tests).
 bool MessageBoxShowsWholeText(const std::string& text, int flags, const std::string& title);
+// Whether a box with these flags shows its sign drawn at the window scale's size (tests).
+bool MessageBoxShowsSignAtScale(int flags);
 
 // Tests answer message boxes: the hook gets text, flags and title and returns the answer.
 using MessageBoxHook = std::function<int(const std::string& text, int flags, const std::string& title)>;

@@ -175,8 +175,10 @@ TEST_P(TextsFit, EveryMessageBoxShowsAllOfItsText)
          Platform::MbYesNoInformationDefaultNo},
         {"ここではゲームの中断はできません", Platform::MbOkExclamation},
     };
-    for (const auto& [text, flags] : boxes)
+    for (const auto& [text, flags] : boxes) {
         EXPECT_TRUE(Platform::MessageBoxShowsWholeText(text, flags, "Velmoor Episode2")) << text;
+        EXPECT_TRUE(Platform::MessageBoxShowsSignAtScale(flags)) << "a sign drawn for another size";
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(AtScale, TextsFit, testing::Values(1, 2));

@@ -5,6 +5,7 @@
 #include "platform/qt/QtBridge.h"
 
 #include <QIcon>
+#include <QImage>
 #include <QLabel>
 #include <QLayout>
 #include <QMessageBox>
@@ -134,6 +135,23 @@ public:
             && label->height() >= needed && rect().contains(label->geometry());
     }
 
+    // Whether the sign is as large as the window scale makes the box's text, and drawn at that
+    // size: an enlarged small sign repeats every pixel in blocks of the scale.
+    bool ShowsSignAtScale() const
+    {
+        const int scale = WindowScale();
+        if (scale == 1)
+            return true;  // the desktop's own sign, as it comes
+        const QImage sign = iconPixmap().toImage();
+        if (sign.width() < style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this) * scale)
+            return false;
+        for (int y = 0; y < sign.height(); ++y)
+            for (int x = 0; x + 1 < sign.width(); x += scale)
+                if (sign.pixel(x, y) != sign.pixel(x + 1, y))
+                    return true;
+        return false;
+    }
+
 protected:
     void showEvent(QShowEvent* event) override
     {
@@ -191,6 +209,12 @@ bool MessageBoxShowsWholeText(const std::string& text, int flags, const std::str
     const bool whole = box.ShowsWholeText();
     box.hide();
     return whole;
+}
+
+bool MessageBoxShowsSignAtScale(int flags)
+{
+    StartApplication();
+    return GameMessageBox("", flags, "", nullptr).ShowsSignAtScale();
 }
 
 }  // namespace Platform
