@@ -32,15 +32,17 @@ add_library(gtest_windows STATIC ${VEL_GTEST_SOURCE}/src/gtest-all.cc)
 target_include_directories(gtest_windows SYSTEM PUBLIC ${VEL_GTEST_SOURCE}/include PRIVATE ${VEL_GTEST_SOURCE})
 target_compile_options(gtest_windows PRIVATE -w)
 
-# Besides the Windows platform's own checks, the Linux tests of whole games and of the save file
-# run as they are, with the few POSIX calls they make given over the C runtime, and their death
-# tests read a game's output across its lines.
-set(VEL_SHARED_WINDOWS_TESTS tests/game/WholeGameTest.cpp tests/persist/SaveFileTest.cpp)
+# Besides the Windows platform's own checks, the Linux tests of whole games, of the save file and
+# of games on the real timers run as they are, with the few POSIX calls they make given over the
+# C runtime, and their death tests read a game's output across its lines; the real-time player's
+# mouse and keyboard go through SendInput.
+set(VEL_SHARED_WINDOWS_TESTS tests/game/WholeGameTest.cpp tests/persist/SaveFileTest.cpp
+  tests/realtime/RealTimeGameTest.cpp)
 set_source_files_properties(${VEL_SHARED_WINDOWS_TESTS} PROPERTIES
   COMPILE_OPTIONS
   "-include;${CMAKE_SOURCE_DIR}/tests/windows/PosixOnWindows.h;-include;${CMAKE_SOURCE_DIR}/tests/windows/DeathTestsAcrossLines.h")
 add_executable(velgame_tests tests/windows/WindowsTestMain.cpp tests/windows/WindowsPlatformTest.cpp
-  ${VEL_SHARED_WINDOWS_TESTS} ${VEL_ART_RC})
+  tests/windows/WindowsInput.cpp ${VEL_SHARED_WINDOWS_TESTS} ${VEL_ART_RC})
 target_include_directories(velgame_tests PRIVATE tests ${CMAKE_SOURCE_DIR})
 target_link_libraries(velgame_tests PRIVATE velstack gtest_windows)
 # The tests run under Wine, which shows the host's root as drive Z:.
@@ -50,7 +52,15 @@ add_dependencies(velgame_tests game_content)
 # registry; the twelve games of every heroine's two endings stay with the Linux build.
 add_test(NAME windows_tests
   COMMAND ${CMAKE_SOURCE_DIR}/tests/windows/RunUnderWine.sh ${CMAKE_BINARY_DIR}/wine $<TARGET_FILE:velgame_tests>
-    --gtest_filter=-WholeGame.Each*:WholeGame.*Damaged*)
+    --gtest_filter=-WholeGame.Each*:WholeGame.*Damaged*:RealTimeGame.*)
+# A phone call left unanswered on the real Win32 timers, with Wine's server (which keeps the
+# timers) and the game on compressed time: five times the wall clock, a game minute in twelve
+# seconds (from about ten times on, Wine's desktop no longer starts in time).
+find_file(VEL_FAKETIME libfaketimeMT.so.1 PATHS /usr/lib/x86_64-linux-gnu/faketime NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+add_test(NAME windows_realtime
+  COMMAND env VEL_WINE_FAKETIME=${VEL_FAKETIME} "FAKETIME=+0 x5"
+    ${CMAKE_SOURCE_DIR}/tests/windows/RunUnderWine.sh ${CMAKE_BINARY_DIR}/wine $<TARGET_FILE:velgame_tests>
+    --gtest_filter=RealTimeGame.TheClockRunsOnWhileAPhoneCallWaitsForThePlayer)
 # The fonts beside the test program too, as the game's windows measure their captions in them.
 add_custom_command(TARGET velgame_tests POST_BUILD
   COMMAND ${CMAKE_COMMAND} -E copy ${VEL_IPA_FONTS} $<TARGET_FILE_DIR:velgame_tests>)
@@ -71,4 +81,4 @@ add_custom_target(installer ALL
 # uninstaller leaves only the player's folder; in the tests' Wine prefix, one run at a time.
 add_test(NAME windows_installer
   COMMAND ${CMAKE_SOURCE_DIR}/tests/windows/CheckInstaller.sh ${CMAKE_BINARY_DIR}/wine ${VEL_INSTALLER})
-set_tests_properties(windows_tests windows_installer PROPERTIES RESOURCE_LOCK wine_prefix)
+set_tests_properties(windows_tests windows_installer windows_realtime PROPERTIES RESOURCE_LOCK wine_prefix)
