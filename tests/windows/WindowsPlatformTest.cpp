@@ -1,12 +1,8 @@
-// The Windows platform as the game relies on it: the registry settings, code page 932 and timers
-// that tick inside their own handler's wait (the save file's own tests check the atomic writes).
-#include "platform/Application.h"
+// The Windows platform as the game relies on it: the registry settings and code page 932 (the
+// save file's tests check the atomic writes, the real-time game the timers inside a wait).
 #include "platform/Cp932.h"
 #include "platform/SettingsFile.h"
-#include "platform/Timer.h"
 
-#include <algorithm>
-#include <chrono>
 #include <gtest/gtest.h>
 
 using namespace Platform;
@@ -52,30 +48,4 @@ TEST(Cp932, ConvertsBothWaysAndRefusesWhatItCannotHold)
     EXPECT_FALSE(Utf8ToCp932("한국어").has_value()) << "no look-alike and no question mark";
     EXPECT_FALSE(Cp932ToUtf8("\x81").has_value()) << "half a character";
     EXPECT_FALSE(Utf8ToCp932("\xff").has_value()) << "not UTF-8";
-}
-
-// A game minute must keep counting while its own handler waits for the player (a phone call).
-TEST(WindowsTimer, TicksAgainInsideItsOwnHandlersWait)
-{
-    Timer timer(20, true);
-    int ticks = 0;
-    int deepest = 0;
-    int depth = 0;
-    timer.OnTick([&] {
-        ++ticks;
-        ++depth;
-        deepest = std::max(deepest, depth);
-        if (depth == 1) {
-            const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(200);
-            while (std::chrono::steady_clock::now() < until && ticks < 4)
-                WaitForEvents();
-        }
-        --depth;
-    });
-    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-    while (std::chrono::steady_clock::now() < until && ticks < 4)
-        WaitForEvents();
-    timer.SetEnabled(false);
-    EXPECT_GE(ticks, 4);
-    EXPECT_EQ(deepest, 2) << "the next tick came inside the first one's wait";
 }
