@@ -1,7 +1,7 @@
 // Whole games from the logo to the program's end, played through the real screens on the real
 // game directory: every ending, each mutual-love version, a saved and continued game, the data
-// room's replay and its erase. Each game runs in a child process, since every game ends the
-// program; the files it leaves are checked afterwards.
+// room's replays (its erase is the data room's own test). Each game runs in a child process,
+// since every game ends the program; the files it leaves are checked afterwards.
 #include "core/HeroineNames.h"
 #include "persist/ClearRecord.h"
 #include "persist/GameSettings.h"
@@ -136,7 +136,7 @@ TEST_F(WholeGame, AGameQuitWithSavingContinuesWhereItStopped)
     EXPECT_EQ(RecordedClears(Record(), 3), ConfessionClear);
 }
 
-TEST_F(WholeGame, TheDataRoomReplaysAnEndingOnceAllAreClearedAndErasesEverything)
+TEST_F(WholeGame, TheDataRoomReplaysAnEndingOnceAllAreClearedAndRecordsNothing)
 {
     const std::string allCleared = "修1康2和1潤1智1裕1進1道1";
     ASSERT_TRUE(SaveGameSetting(ClearRecordKey, allCleared));
