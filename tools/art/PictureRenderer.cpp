@@ -153,7 +153,7 @@ CharacterPlacement characterAt(const DescriptionLine& line)
 PropPlacement propAt(const DescriptionLine& line)
 {
     if (line.words.size() < 5)
-        failAt(line, "expected: prop NAME X Y SCALE [ROTATION] [mirror]");
+        failAt(line, "expected: prop NAME X Y SCALE [ROTATION] [mirror] [flat=F]");
     PropPlacement p;
     p.name = line.words[1];
     p.at = QPointF(numberAt(line, 2), numberAt(line, 3));
@@ -161,6 +161,8 @@ PropPlacement propAt(const DescriptionLine& line)
     for (int i = 5; i < line.words.size(); ++i) {
         if (line.words[i] == "mirror")
             p.mirrored = true;
+        else if (line.words[i].startsWith("flat=") && isNumber(line.words[i].mid(5)))
+            p.flattened = line.words[i].mid(5).toDouble();
         else
             p.rotation = numberAt(line, i);
     }

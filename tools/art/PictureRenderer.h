@@ -8,8 +8,10 @@
 //                                         clockwise about that origin; a silhouette is the
 //                                         whole figure in one flat colour
 //   head KEY FACE X Y SCALE               her head and hair alone, the neck base at (X, Y)
-//   prop NAME X Y SCALE [ROTATION] [mirror]
-//                                         a prop with its grip point at (X, Y)
+//   prop NAME X Y SCALE [ROTATION] [mirror] [flat=F]
+//                                         a prop with its grip point at (X, Y); flat=F lays it
+//                                         on a surface seen from a little above, its height
+//                                         (after the rotation) shrunk to F
 //   backdrop #rrggbb                      one flat colour over the picture or the photo
 //   badge #rrggbb                         a rounded badge of that colour; what follows is
 //                                         clipped to it

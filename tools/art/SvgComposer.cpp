@@ -143,9 +143,9 @@ void SvgComposer::addProp(const PropPlacement& p)
 {
     const SvgPart& prop = parts_.prop(p.name);
     open();
-    body_ += QString("<g transform=\"translate(%1,%2) rotate(%3) scale(%4,%5)\">\n")
+    body_ += QString("<g transform=\"translate(%1,%2) scale(1,%6) rotate(%3) scale(%4,%5)\">\n")
                  .arg(number(p.at.x()), number(p.at.y()), number(p.rotation), number(p.mirrored ? -p.scale : p.scale),
-                      number(p.scale));
+                      number(p.scale), number(p.flattened));
     body_ += inline_(prop) + "</g>\n";
     close();
 }

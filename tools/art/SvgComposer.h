@@ -32,6 +32,7 @@ struct PropPlacement {
     double scale = 1.0;
     double rotation = 0;
     bool mirrored = false;
+    double flattened = 1.0;  // lying on a surface seen from a little above: the height kept
 };
 
 class SvgComposer {
